@@ -1,0 +1,87 @@
+#include "core/engine.h"
+
+#include "core/pairing.h"
+#include "core/skills.h"
+#include "core/summary.h"
+
+#include <algorithm>
+#include <string>
+
+namespace squadlens {
+namespace {
+
+void cutPlayerLines(const Lines &lines, TextTable &players)
+{
+    // Lines 3 to Count - 2 are the players; the end line yields no row.
+    for (std::size_t l = 3; l + 1 < lines.size(); ++l)
+        cutPlayerLine(lines[l], players, static_cast<int>(l) - 2);
+}
+
+void sizePlayerTable(TextTable &players, const Lines &lines)
+{
+    // Each run starts from an empty table, so a short line never shows
+    // fields of an earlier file.
+    players.clear();
+    players.setRowCount(std::max<int>(1, static_cast<int>(lines.size()) - 3));
+}
+
+} // namespace
+
+const RowIndex &Engine::oldIds()
+{
+    if (!m_oldIds.isCurrentFor(ws.StringGrid1))
+        m_oldIds.build(ws.StringGrid1, 0);
+    return m_oldIds;
+}
+
+const RowIndex &Engine::newIds()
+{
+    if (!m_newIds.isCurrentFor(ws.StringGrid2))
+        m_newIds.build(ws.StringGrid2, 0);
+    return m_newIds;
+}
+
+void FillButtonClick(Engine &e, RunView &view)
+{
+    view.showResultArea();
+
+    if (e.firstRun) {
+        if (e.TID1 != e.TID2) {
+            view.setActivePage(Page::TabSheet2);
+            view.setTabHighlighted(Page::TabSheet1, false);
+            view.setTabHighlighted(Page::TabSheet2, true);
+        } else {
+            view.setActivePage(Page::TabSheet1);
+        }
+        e.firstRun = false;
+    }
+
+    Workspace &ws = e.ws;
+    sizePlayerTable(ws.StringGrid1, ws.ListBoxO);
+    sizePlayerTable(ws.StringGrid2, ws.ListBoxN);
+    for (int c = 0; c < kPlayerColumns; ++c) {
+        const std::string header = std::to_string(c + 1);
+        ws.StringGrid1.setCell(c, 0, header);
+        ws.StringGrid2.setCell(c, 0, header);
+    }
+
+    convertDecimalPoints(ws.ListBoxN);
+    convertDecimalPoints(ws.ListBoxO);
+
+    cutPlayerLines(ws.ListBoxO, ws.StringGrid1);
+    cutPlayerLines(ws.ListBoxN, ws.StringGrid2);
+
+    pairRosters(ws, e.oldIds(), e.newIds());
+    fillChooser(ws, e.newIds(), e.chooser);
+
+    ClearTables(e.results, ws);
+    fillSummaryTables(ws.SubGrid, e.results);
+}
+
+void ComboBox3Change(Engine &e, int index)
+{
+    e.chooser.itemIndex = index;
+    fillSkillsTable(e.ws, e.chooser, index, e.oldIds(), e.newIds(), e.results.StringGrid3);
+}
+
+} // namespace squadlens

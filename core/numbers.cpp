@@ -1,0 +1,216 @@
+#include "core/numbers.h"
+
+#include "core/error.h"
+#include "core/texts.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace squadlens {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// strtold under the C locale, whatever locale the process runs in.
+long double strtoldC(const char *text)
+{
+    static locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return strtold_l(text, nullptr, c);
+}
+
+} // namespace
+
+std::optional<std::int32_t> tryStrToInt(std::string_view text)
+{
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        if (!isDigit(text[i]))
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > std::int64_t{1} << 31)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t strToInt(std::string_view text)
+{
+    if (const auto v = tryStrToInt(text))
+        return *v;
+    throwNotInteger(text);
+}
+
+std::optional<long double> tryStrToFloat(std::string_view text)
+{
+    std::size_t b = 0, e = text.size();
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
+
+    // Checked by hand, then handed to strtold with "." in place of ",".
+    std::string plain;
+    plain.reserve(e - b);
+    std::size_t i = b;
+    if (i < e && (text[i] == '+' || text[i] == '-'))
+        plain += text[i++];
+    std::size_t intDigits = 0, fracDigits = 0;
+    while (i < e && isDigit(text[i])) {
+        plain += text[i++];
+        ++intDigits;
+    }
+    if (i < e && text[i] == ',') {
+        plain += '.';
+        ++i;
+        while (i < e && isDigit(text[i])) {
+            plain += text[i++];
+            ++fracDigits;
+        }
+    }
+    if (intDigits + fracDigits == 0)
+        return std::nullopt;
+    if (i < e && (text[i] == 'E' || text[i] == 'e')) {
+        plain += 'e';
+        ++i;
+        if (i < e && (text[i] == '+' || text[i] == '-'))
+            plain += text[i++];
+        std::size_t expDigits = 0;
+        while (i < e && isDigit(text[i])) {
+            plain += text[i++];
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return std::nullopt;
+    }
+    if (i != e)
+        return std::nullopt;
+    return strtoldC(plain.c_str());
+}
+
+long double strToFloat(std::string_view text)
+{
+    if (const auto v = tryStrToFloat(text))
+        return *v;
+    throwNotFloat(text);
+}
+
+std::string formatRounded(long double value, int precision, int decimals)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+
+    const bool negative = std::signbit(value);
+    const long double magnitude = std::fabs(value);
+
+    // 18 significant digits: d.ddddddddddddddddde±x, so 0.D1D2... times 10^(x+1).
+    std::string digits;
+    int e = 0;
+    if (magnitude != 0) {
+        char buf[64];
+        const auto res = std::to_chars(buf, buf + sizeof buf, magnitude,
+                                       std::chars_format::scientific, 17);
+        const std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+        const auto ePos = s.find('e');
+        for (char c : s.substr(0, ePos))
+            if (isDigit(c))
+                digits += c;
+        e = std::atoi(std::string(s.substr(ePos + 1)).c_str()) + 1;
+    }
+
+    const auto zero = [&] { return "0," + std::string(static_cast<std::size_t>(decimals), '0'); };
+    if (digits.empty() || e + decimals < 0)
+        return zero();
+
+    const int keep = std::min(precision, e + decimals);
+    const bool roundUp = digits[static_cast<std::size_t>(keep)] >= '5';
+    digits.resize(static_cast<std::size_t>(keep));
+    if (roundUp) {
+        int k = keep - 1;
+        while (k >= 0 && digits[static_cast<std::size_t>(k)] == '9') {
+            digits[static_cast<std::size_t>(k)] = '0';
+            --k;
+        }
+        if (k >= 0) {
+            ++digits[static_cast<std::size_t>(k)];
+        } else {
+            digits = "1";
+            ++e;
+        }
+    }
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    if (digits.empty())
+        return zero();
+
+    std::string out;
+    if (negative)
+        out += '-';
+
+    if (e > precision) {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += ',';
+            out.append(digits, 1);
+        }
+        out += 'E';
+        out += std::to_string(e - 1);
+        return out;
+    }
+
+    if (e <= 0) {
+        out += '0';
+    } else {
+        std::string intPart = digits.substr(0, std::min<std::size_t>(digits.size(), e));
+        intPart.resize(static_cast<std::size_t>(e), '0');
+        for (std::size_t k = 0; k < intPart.size(); ++k) {
+            if (k > 0 && (intPart.size() - k) % 3 == 0)
+                out += texts::kThousandsSeparator;
+            out += intPart[k];
+        }
+    }
+    out += ',';
+    std::string frac;
+    if (e < 0)
+        frac.assign(static_cast<std::size_t>(-e), '0');
+    if (static_cast<int>(digits.size()) > std::max(e, 0))
+        frac.append(digits, static_cast<std::size_t>(std::max(e, 0)));
+    frac.resize(static_cast<std::size_t>(decimals), '0');
+    out += frac;
+    return out;
+}
+
+std::string AddDots(std::string_view text)
+{
+    if (text == texts::newcomer() || text == texts::leaver())
+        return std::string(text);
+    std::string out;
+    if (!text.empty() && text[0] == '-') {
+        out += '-';
+        text.remove_prefix(1);
+    }
+    out.reserve(out.size() + text.size() + text.size() / 3);
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (k > 0 && (text.size() - k) % 3 == 0)
+            out += '.';
+        out += text[k];
+    }
+    return out;
+}
+
+} // namespace squadlens

@@ -1,0 +1,114 @@
+#include "core/team_file.h"
+
+#include "core/cp1251.h"
+#include "core/error.h"
+#include "core/text_table.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace squadlens;
+
+namespace {
+
+struct SplitCase {
+    std::string bytes;
+    Lines lines;
+};
+
+class SplitLines : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitLines, CutsAtEveryKindOfLineEnd)
+{
+    EXPECT_EQ(splitLines(GetParam().bytes), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SplitLines,
+    testing::Values(SplitCase{"", {}}, SplitCase{"a", {"a"}}, SplitCase{"a\r\nb\r\n", {"a", "b"}},
+                    SplitCase{"a\rb\nc", {"a", "b", "c"}},
+                    // CR LF is one line end, LF CR two.
+                    SplitCase{"a\n\rb", {"a", "", "b"}}, SplitCase{"a\r\n\r\nb", {"a", "", "b"}},
+                    SplitCase{"\n", {""}}, SplitCase{"a\r", {"a"}},
+                    // NUL ends the text.
+                    SplitCase{std::string("a\nb\0c\nd", 7), {"a", "b"}},
+                    // Bytes are kept as they are.
+                    SplitCase{"\xC8\xE3\x98\xFF\n", {"\xC8\xE3\x98\xFF"}}));
+
+TEST(TeamFile, ReadsAFileAndReportsOneThatCannotBeOpened)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "squadlens-team-file-test";
+    std::filesystem::create_directories(dir);
+    const auto path = (dir / "t.dat").string();
+    std::ofstream(path, std::ios::binary) << "1/\r\n 01.07.2025\r\n/7/A/\r\n/***/\r\n";
+    EXPECT_EQ(readTeamFile(path), (Lines{"1/", " 01.07.2025", "/7/A/", "/***/"}));
+
+    const auto missing = (dir / "missing.dat").string();
+    try {
+        readTeamFile(missing);
+        FAIL() << "no error";
+    } catch (const Error &e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file " + missing);
+    }
+    EXPECT_THROW(readTeamFile(dir.string()), Error); // a folder is no file
+    std::filesystem::remove_all(dir);
+}
+
+std::vector<std::string> cut(std::string_view line)
+{
+    TextTable t(kPlayerColumns, 2);
+    cutPlayerLine(line, t, 1);
+    std::vector<std::string> out;
+    for (int c = 0; c < kPlayerColumns; ++c)
+        out.emplace_back(t.cell(c, 1));
+    while (!out.empty() && out.back().empty())
+        out.pop_back();
+    return out;
+}
+
+TEST(CutPlayerLine, LeadingSlashOnlyOpensTheLine)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(cut("/a/b/"), (V{"a", "b"}));
+    EXPECT_EQ(cut("a/b/"), (V{"a", "b"}));
+    EXPECT_EQ(cut("/a/b/tail"), (V{"a", "b"}));   // text after the last "/" is dropped
+    EXPECT_EQ(cut("/a//c/"), (V{"a", "", "c"}));  // adjacent "/" close an empty field
+    EXPECT_EQ(cut("/"), V{});
+    EXPECT_EQ(cut("no slash"), V{});
+}
+
+TEST(CutPlayerLine, KeepsFieldsZeroTo44)
+{
+    std::string line = "/";
+    for (int i = 0; i < 50; ++i)
+        line += std::to_string(i) + "/";
+    const auto fields = cut(line);
+    ASSERT_EQ(fields.size(), 45u);
+    EXPECT_EQ(fields.front(), "0");
+    EXPECT_EQ(fields.back(), "44");
+}
+
+TEST(ConvertDecimalPoints, ChangesPlayerAndEndLinesOnly)
+{
+    Lines lines{"1/", " 01.07.2025", "/7/F.C./", "/1/A.B./54.35/", "/**./"};
+    convertDecimalPoints(lines);
+    EXPECT_EQ(lines, (Lines{"1/", " 01.07.2025", "/7/F.C./", "/1/A,B,/54,35/", "/**,/"}));
+    convertDecimalPoints(lines); // a second pass changes nothing
+    EXPECT_EQ(lines[3], "/1/A,B,/54,35/");
+}
+
+TEST(SkillNames, HoldsTheTwentyFourNamesInWindows1251AndAnEmptyLastSlot)
+{
+    const auto &names = SkillNames();
+    EXPECT_EQ(toUtf8(names[0]), "Навесы");
+    EXPECT_EQ(toUtf8(names[12]), "Выбор позиции");
+    EXPECT_EQ(toUtf8(names[23]), "Игра руками (вр)");
+    EXPECT_EQ(names[0], "\xCD\xE0\xE2\xE5\xF1\xFB");
+    EXPECT_TRUE(names[24].empty());
+    for (int i = 0; i < 24; ++i)
+        EXPECT_FALSE(names[i].empty()) << i;
+}
+
+} // namespace
