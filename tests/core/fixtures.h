@@ -1,0 +1,62 @@
+#pragma once
+// Small team files written in the tests themselves.
+
+#include "core/cp1251.h"
+#include "core/team_file.h"
+
+#include <array>
+#include <string>
+
+namespace squadlens::test {
+
+struct Player {
+    std::string id;
+    std::string name; // UTF-8, stored as Windows-1251
+    std::string position;
+    std::string value = "1000";
+    std::string rating = "50.00";
+    std::string salary = "100";
+    std::array<int, 24> skills{};
+};
+
+// "/" f0 "/" ... "/" f44 "/", the unused fields filled with short texts.
+inline std::string playerLine(const Player &p)
+{
+    std::string line = "/";
+    for (int f = 0; f < kPlayerColumns; ++f) {
+        std::string field;
+        switch (f) {
+        case 0: field = p.id; break;
+        case 2: field = toCp1251(p.name); break;
+        case 4: field = p.position; break;
+        case 18: field = p.value; break;
+        case 19: field = p.rating; break;
+        case 20: field = p.salary; break;
+        default:
+            field = f >= kFirstSkillColumn ? std::to_string(p.skills[f - kFirstSkillColumn])
+                                           : "x" + std::to_string(f);
+        }
+        line += field + "/";
+    }
+    return line;
+}
+
+inline Lines teamLines(const std::string &teamId, const std::string &date,
+                       std::initializer_list<Player> players, const std::string &teamName = "Клуб")
+{
+    Lines lines{"1/", " " + date + " 12:00", "/" + teamId + "/" + toCp1251(teamName) + "/rest"};
+    for (const auto &p : players)
+        lines.push_back(playerLine(p));
+    lines.push_back("/***/");
+    return lines;
+}
+
+inline std::string fileBytes(const Lines &lines)
+{
+    std::string out;
+    for (const auto &l : lines)
+        out += l + "\r\n";
+    return out;
+}
+
+} // namespace squadlens::test
