@@ -4,6 +4,7 @@
 
 #include "bench/squad_generator.h"
 #include "core/engine.h"
+#include "core/id_index.h"
 #include "core/pairing.h"
 #include "core/path_handlers.h"
 #include "core/skills.h"
@@ -75,7 +76,7 @@ void BM_PairingAndChooser(benchmark::State &state)
 {
     Engine &e = compared(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        const RowIndex oldIds(e.ws.StringGrid1, 0), newIds(e.ws.StringGrid2, 0);
+        const IdIndex oldIds(e.ws.StringGrid1, 0), newIds(e.ws.StringGrid2, 0);
         pairRosters(e.ws, oldIds, newIds);
         fillChooser(e.ws, newIds, e.chooser);
         benchmark::ClobberMemory();

@@ -71,8 +71,9 @@ void FillButtonClick(Engine &e, RunView &view)
     cutPlayerLines(ws.ListBoxO, ws.StringGrid1);
     cutPlayerLines(ws.ListBoxN, ws.StringGrid2);
 
-    pairRosters(ws, e.oldIds(), e.newIds());
-    fillChooser(ws, e.newIds(), e.chooser);
+    const IdIndex oldIds(ws.StringGrid1, 0), newIds(ws.StringGrid2, 0);
+    pairRosters(ws, oldIds, newIds);
+    fillChooser(ws, newIds, e.chooser);
 
     ClearTables(e.results, ws);
     fillSummaryTables(ws.SubGrid, e.results);

@@ -32,7 +32,8 @@ struct Engine {
     // Set at start, cleared by the first comparison run.
     bool firstRun = true;
 
-    // Player rows by id text; rebuilt whenever a player table has changed.
+    // Player rows by exact id text, for the skills page; built at the first
+    // use after a player table has changed.
     const RowIndex &oldIds();
     const RowIndex &newIds();
 

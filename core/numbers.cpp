@@ -62,28 +62,44 @@ std::optional<long double> tryStrToFloat(std::string_view text)
     while (e > b && text[e - 1] == ' ')
         --e;
 
-    // Checked by hand, then handed to strtold with "." in place of ",".
+    // Checked by hand; read exactly when the digits fit 64 bits and the
+    // power of ten is small, else handed to strtold with "." for ",".
     std::string plain;
     plain.reserve(e - b);
     std::size_t i = b;
-    if (i < e && (text[i] == '+' || text[i] == '-'))
+    bool negative = false;
+    if (i < e && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
         plain += text[i++];
+    }
+    std::uint64_t mantissa = 0;
+    int significant = 0;
     std::size_t intDigits = 0, fracDigits = 0;
+    const auto digit = [&](char c) {
+        plain += c;
+        if (significant > 0 || c != '0') {
+            ++significant;
+            if (significant <= 19)
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+    };
     while (i < e && isDigit(text[i])) {
-        plain += text[i++];
+        digit(text[i++]);
         ++intDigits;
     }
     if (i < e && text[i] == ',') {
         plain += '.';
         ++i;
         while (i < e && isDigit(text[i])) {
-            plain += text[i++];
+            digit(text[i++]);
             ++fracDigits;
         }
     }
     if (intDigits + fracDigits == 0)
         return std::nullopt;
+    bool hasExponent = false;
     if (i < e && (text[i] == 'E' || text[i] == 'e')) {
+        hasExponent = true;
         plain += 'e';
         ++i;
         if (i < e && (text[i] == '+' || text[i] == '-'))
@@ -98,6 +114,17 @@ std::optional<long double> tryStrToFloat(std::string_view text)
     }
     if (i != e)
         return std::nullopt;
+
+    // Both operands exact and one correctly rounded division: the same value
+    // strtold gives.
+    static constexpr long double kPow10[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                             1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                             1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
+                                             1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+    if (!hasExponent && significant <= 19 && fracDigits <= 27) {
+        const long double v = static_cast<long double>(mantissa) / kPow10[fracDigits];
+        return negative ? -v : v;
+    }
     return strtoldC(plain.c_str());
 }
 

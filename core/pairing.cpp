@@ -30,7 +30,6 @@ std::array<std::vector<int>, kGroups> rowsByGroup(const TextTable &players)
     return groups;
 }
 
-std::string decimalId(std::string_view idText) { return std::to_string(strToInt(idText)); }
 
 } // namespace
 
@@ -40,7 +39,7 @@ const std::array<std::string, 8> &PositionOrder()
     return order;
 }
 
-void pairRosters(Workspace &ws, const RowIndex &oldIds, const RowIndex &newIds)
+void pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds)
 {
     const TextTable &old = ws.StringGrid1;
     const TextTable &neu = ws.StringGrid2;
@@ -63,7 +62,7 @@ void pairRosters(Workspace &ws, const RowIndex &oldIds, const RowIndex &newIds)
             sub.setCell(3, next, old.cell(Rating, r));
             sub.setCell(5, next, old.cell(Value, r));
             sub.setCell(7, next, old.cell(Salary, r));
-            const int q = newIds.first(decimalId(old.cell(Id, r)));
+            const int q = newIds.first(strToInt(old.cell(Id, r)));
             if (q >= 0) {
                 sub.setCell(4, next, neu.cell(Rating, q));
                 sub.setCell(6, next, neu.cell(Value, q));
@@ -78,7 +77,7 @@ void pairRosters(Workspace &ws, const RowIndex &oldIds, const RowIndex &newIds)
             ++next;
         }
         for (int q : newGroups[static_cast<std::size_t>(g)]) {
-            if (oldIds.first(decimalId(neu.cell(Id, q))) >= 0)
+            if (oldIds.first(strToInt(neu.cell(Id, q))) >= 0)
                 continue;
             sub.setRowCount(sub.rowCount() + 1);
             sub.setCell(0, next, neu.cell(Id, q));
@@ -96,14 +95,14 @@ void pairRosters(Workspace &ws, const RowIndex &oldIds, const RowIndex &newIds)
     }
 }
 
-void fillChooser(const Workspace &ws, const RowIndex &newIds, Chooser &chooser)
+void fillChooser(const Workspace &ws, const IdIndex &newIds, Chooser &chooser)
 {
     const TextTable &old = ws.StringGrid1;
     chooser.ComboBox3.clear();
     chooser.ListBox1.clear();
     chooser.itemIndex = -1;
     for (int r = 1; r < old.rowCount(); ++r) {
-        for (int q = newIds.first(decimalId(old.cell(Id, r))); q >= 0; q = newIds.next(q)) {
+        for (int q = newIds.first(strToInt(old.cell(Id, r))); q >= 0; q = newIds.next(q)) {
             std::string entry(old.cell(Name, r));
             entry += ", ";
             entry += old.cell(Position, r);

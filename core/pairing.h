@@ -2,7 +2,7 @@
 // Pairing the two rosters by player id, position group by position group, and
 // the skills page's player chooser.
 
-#include "core/row_index.h"
+#include "core/id_index.h"
 #include "core/workspace.h"
 
 #include <array>
@@ -18,14 +18,14 @@ const std::array<std::string, 8> &PositionOrder();
 // with their id, else "0" with the leaver marker), then that position's
 // newcomers (status "2"). Players with a code outside the eight form a last,
 // ninth group in the same way, so every player of either file has one row.
-// An old id is converted to an integer and its plain decimal text is looked up
-// in the new table's first rows per id (`newIds`); a newcomer is a new row
+// An old id is converted to an integer and the first new row spelling it as a
+// plain decimal is his end-of-period row (`newIds`); a newcomer is a new row
 // whose converted id no old row spells so (`oldIds`). A bad id stops the
 // pairing with the integer error; the rows written before stay.
-void pairRosters(Workspace &ws, const RowIndex &oldIds, const RowIndex &newIds);
+void pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds);
 
 // One chooser entry per (old player, new row with his converted id), in the
 // old table's order: "name, position" and, in ListBox1, the old id text.
-void fillChooser(const Workspace &ws, const RowIndex &newIds, Chooser &chooser);
+void fillChooser(const Workspace &ws, const IdIndex &newIds, Chooser &chooser);
 
 } // namespace squadlens

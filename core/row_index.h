@@ -4,8 +4,8 @@
 
 #include "core/text_table.h"
 
+#include <cstdint>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace squadlens {
@@ -29,10 +29,19 @@ public:
     int next(int row) const { return m_next[static_cast<std::size_t>(row)]; }
 
 private:
+    // Open addressing: a slot holds the first row of one text (0 for none)
+    // and the text's hash, so most probes never touch the table.
+    struct Slot {
+        std::uint32_t hash;
+        std::int32_t row;
+    };
+    std::size_t slotOf(std::string_view text, std::size_t hash) const;
+
     const TextTable *m_table = nullptr;
+    int m_col = 0;
     std::uint64_t m_version = 0;
-    std::unordered_map<std::string_view, int> m_first;
-    std::vector<int> m_next;
+    std::vector<Slot> m_slots;
+    std::vector<std::int32_t> m_next;
 };
 
 } // namespace squadlens

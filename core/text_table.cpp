@@ -1,5 +1,7 @@
 #include "core/text_table.h"
 
+#include <cstring>
+
 namespace squadlens {
 
 TextTable::TextTable(int colCount, int rowCount) : m_cols(colCount)
@@ -11,15 +13,17 @@ void TextTable::setRowCount(int rows)
 {
     if (rows < 0)
         rows = 0;
-    m_rows = rows;
-    m_cells.resize(static_cast<std::size_t>(m_rows) * static_cast<std::size_t>(m_cols));
+    const bool shrinking = rows < rowCount();
+    m_rows.resize(static_cast<std::size_t>(rows), kEmpty);
+    if (shrinking)
+        compact();
     ++m_version;
 }
 
 void TextTable::clear()
 {
-    for (auto &c : m_cells)
-        c.clear();
+    std::fill(m_rows.begin(), m_rows.end(), kEmpty);
+    compact();
     ++m_version;
 }
 
@@ -27,15 +31,143 @@ std::string_view TextTable::cell(int col, int row) const
 {
     if (!inside(col, row))
         return {};
-    return m_cells[static_cast<std::size_t>(row) * m_cols + col];
+    const Tag tag = m_rows[static_cast<std::size_t>(row)];
+    const std::uint32_t index = tag & ~kKindMask;
+    switch (tag & kKindMask) {
+    case kWritten:
+        return text(m_cells[static_cast<std::size_t>(index) * m_cols + col]);
+    case kLine:
+        return lineField(index, col);
+    default:
+        return {};
+    }
 }
 
 void TextTable::setCell(int col, int row, std::string_view text)
 {
     if (!inside(col, row))
         return;
-    m_cells[static_cast<std::size_t>(row) * m_cols + col].assign(text);
+    if (text.empty() && (m_rows[static_cast<std::size_t>(row)] & kKindMask) == kEmpty)
+        return;
+    const Cell stored = store(text);
+    writtenRow(row)[col] = stored;
     ++m_version;
+}
+
+void TextTable::setLineRow(int row, const std::shared_ptr<const std::string> &buffer, std::size_t lineOffset,
+                           const std::uint16_t *starts)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    if (m_source != buffer) {
+        // Line rows of another buffer become written rows first.
+        for (int r = 0; r < rowCount(); ++r)
+            if ((m_rows[static_cast<std::size_t>(r)] & kKindMask) == kLine)
+                writtenRow(r);
+        m_lineOffsets.clear();
+        m_fieldStarts.clear();
+        m_source = buffer;
+    }
+    Tag &tag = m_rows[static_cast<std::size_t>(row)];
+    if ((tag & kKindMask) == kLine) {
+        const std::size_t index = tag & ~kKindMask;
+        m_lineOffsets[index] = lineOffset;
+        std::memcpy(&m_fieldStarts[index * m_cols], starts, sizeof(std::uint16_t) * m_cols);
+    } else {
+        tag = kLine | static_cast<Tag>(m_lineOffsets.size());
+        m_lineOffsets.push_back(lineOffset);
+        m_fieldStarts.insert(m_fieldStarts.end(), starts, starts + m_cols);
+    }
+    ++m_version;
+}
+
+TextTable::Cell *TextTable::writtenRow(int row)
+{
+    Tag &tag = m_rows[static_cast<std::size_t>(row)];
+    if ((tag & kKindMask) == kWritten)
+        return &m_cells[static_cast<std::size_t>(tag & ~kKindMask) * m_cols];
+
+    const std::size_t index = m_cells.size() / static_cast<std::size_t>(m_cols);
+    m_cells.resize(m_cells.size() + static_cast<std::size_t>(m_cols), 0);
+    Cell *cells = &m_cells[index * m_cols];
+    if ((tag & kKindMask) == kLine) {
+        const std::uint32_t line = tag & ~kKindMask;
+        for (int c = 0; c < m_cols; ++c)
+            cells[c] = store(lineField(line, c));
+    }
+    tag = kWritten | static_cast<Tag>(index);
+    return cells;
+}
+
+TextTable::Cell TextTable::store(std::string_view text)
+{
+    if (text.empty())
+        return 0;
+    if (text.size() >= kBigCell) {
+        m_big.emplace_back(text);
+        return (static_cast<std::uint64_t>(m_big.size() - 1) << 24) | kBigCell;
+    }
+    const std::uint64_t offset = m_text.size();
+    m_text.append(text);
+    return (offset << 24) | text.size();
+}
+
+std::string_view TextTable::text(Cell cell) const
+{
+    const std::uint64_t length = cell & 0xFFFFFF;
+    const std::uint64_t offset = cell >> 24;
+    if (length == kBigCell)
+        return m_big[offset];
+    return std::string_view(m_text).substr(offset, length);
+}
+
+std::string_view TextTable::lineField(std::uint32_t index, int col) const
+{
+    const std::uint16_t start = m_fieldStarts[static_cast<std::size_t>(index) * m_cols + col];
+    if (start == kNoField)
+        return {};
+    const std::string &source = *m_source;
+    const std::size_t from = m_lineOffsets[index] + start;
+    const void *slash = std::memchr(source.data() + from, '/', source.size() - from);
+    const std::size_t to = slash ? static_cast<std::size_t>(static_cast<const char *>(slash) - source.data())
+                                 : source.size();
+    return std::string_view(source).substr(from, to - from);
+}
+
+void TextTable::compact()
+{
+    // Rebuilds the storage of the rows that are left, so dropped rows and
+    // overwritten texts take no memory.
+    std::vector<Cell> cells;
+    std::string text;
+    std::vector<std::string> big;
+    std::vector<std::uint64_t> lineOffsets;
+    std::vector<std::uint16_t> fieldStarts;
+    std::swap(cells, m_cells);
+    std::swap(text, m_text);
+    std::swap(big, m_big);
+    std::swap(lineOffsets, m_lineOffsets);
+    std::swap(fieldStarts, m_fieldStarts);
+
+    const auto oldText = [&](Cell c) -> std::string_view {
+        const std::uint64_t length = c & 0xFFFFFF, offset = c >> 24;
+        return length == kBigCell ? std::string_view(big[offset]) : std::string_view(text).substr(offset, length);
+    };
+    for (Tag &tag : m_rows) {
+        const std::size_t index = tag & ~kKindMask;
+        if ((tag & kKindMask) == kWritten) {
+            tag = kWritten | static_cast<Tag>(m_cells.size() / static_cast<std::size_t>(m_cols));
+            for (int c = 0; c < m_cols; ++c)
+                m_cells.push_back(store(oldText(cells[index * m_cols + c])));
+        } else if ((tag & kKindMask) == kLine) {
+            tag = kLine | static_cast<Tag>(m_lineOffsets.size());
+            m_lineOffsets.push_back(lineOffsets[index]);
+            m_fieldStarts.insert(m_fieldStarts.end(), fieldStarts.begin() + static_cast<std::ptrdiff_t>(index * m_cols),
+                                 fieldStarts.begin() + static_cast<std::ptrdiff_t>((index + 1) * m_cols));
+        }
+    }
+    if (m_lineOffsets.empty())
+        m_source.reset();
 }
 
 } // namespace squadlens

@@ -2,8 +2,14 @@
 // A table of texts: a fixed number of columns, a row count, and a text in
 // every cell (empty when never written). Row 0 is the header row.
 // Texts are Windows-1251 bytes, as in the team files.
+//
+// Storage is compact, since a player table may hold a million rows: a row cut
+// from a team file line only records where its fields start in the line (the
+// lines' buffer is shared, not copied), and written cells live in one buffer
+// per table. Writing a cell of a line row turns that row into a written one.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +21,7 @@ public:
     explicit TextTable(int colCount, int rowCount = 0);
 
     int colCount() const { return m_cols; }
-    int rowCount() const { return m_rows; }
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
 
     // Shrinking drops the rows below; growing adds empty rows.
     void setRowCount(int rows);
@@ -26,20 +32,47 @@ public:
     std::string_view cell(int col, int row) const;
     void setCell(int col, int row, std::string_view text);
 
+    // Row `row` shows the fields of a line of `buffer` that begins at
+    // `lineOffset`: the cell of column c is the text from `starts[c]` bytes
+    // into the line up to the next "/", or empty where starts[c] is kNoField.
+    // `starts` holds colCount() entries. The table keeps the buffer alive.
+    static constexpr std::uint16_t kNoField = 0xFFFF;
+    void setLineRow(int row, const std::shared_ptr<const std::string> &buffer, std::size_t lineOffset,
+                    const std::uint16_t *starts);
+
     // Bumped by every change, so an index built over the table knows when it
     // has gone stale.
     std::uint64_t version() const { return m_version; }
 
 private:
-    bool inside(int col, int row) const
-    {
-        return col >= 0 && col < m_cols && row >= 0 && row < m_rows;
-    }
+    // A row is empty, a line row or a written row; the tag's top bits say
+    // which, the rest indexes the storage of that kind.
+    using Tag = std::uint32_t;
+    static constexpr Tag kKindMask = 0xC0000000u, kEmpty = 0, kLine = 0x40000000u, kWritten = 0x80000000u;
+
+    // A written cell: offset into m_text (40 bits) and length (24 bits); a
+    // length of kBigCell marks a text kept whole in m_big (offset = index).
+    using Cell = std::uint64_t;
+    static constexpr std::uint64_t kBigCell = 0xFFFFFF;
+
+    bool inside(int col, int row) const { return col >= 0 && col < m_cols && row >= 0 && row < rowCount(); }
+    Cell *writtenRow(int row); // makes the row a written one
+    Cell store(std::string_view text);
+    std::string_view text(Cell cell) const;
+    std::string_view lineField(std::uint32_t index, int col) const;
+    void compact();
 
     int m_cols;
-    int m_rows = 0;
     std::uint64_t m_version = 0;
-    std::vector<std::string> m_cells; // row-major
+    std::vector<Tag> m_rows;
+
+    std::vector<Cell> m_cells; // m_cols per written row
+    std::string m_text;
+    std::vector<std::string> m_big;
+
+    std::shared_ptr<const std::string> m_source;
+    std::vector<std::uint64_t> m_lineOffsets;  // per line row
+    std::vector<std::uint16_t> m_fieldStarts;  // m_cols per line row
 };
 
 } // namespace squadlens

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstdlib>
 #include <limits>
 
 using namespace squadlens;
@@ -116,6 +118,33 @@ TEST(StrToFloat, ReadsRatingsWithADecimalComma)
     } catch (const Error &e) {
         EXPECT_STREQ(e.what(), "'54.35' is not a valid floating point value");
     }
+}
+
+} // namespace
+
+namespace {
+
+// The quick exact reading and strtold must agree to the last bit.
+TEST(StrToFloat, QuickReadingAgreesWithTheFullReader)
+{
+    std::uint64_t x = 88172645463325252ull;
+    for (int i = 0; i < 20000; ++i) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        std::string digits = std::to_string(x % 100000000000000000ull);
+        const std::size_t comma = x % (digits.size() + 1);
+        std::string text = digits;
+        text.insert(comma, ",");
+        std::string c = digits;
+        c.insert(comma, ".");
+        const long double expected = std::strtold(("0" + c).c_str(), nullptr);
+        EXPECT_EQ(strToFloat(text), expected) << text;
+        EXPECT_EQ(strToFloat("-" + text), -expected) << text;
+    }
+    EXPECT_EQ(strToFloat("0,1"), 0.1L);
+    EXPECT_EQ(strToFloat("12345678901234567890,5"), 12345678901234567890.5L);
+    EXPECT_TRUE(std::signbit(strToFloat("-0")));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "core/pairing.h"
 
+#include "core/id_index.h"
+
 #include "core/engine.h"
 #include "core/error.h"
 #include "core/texts.h"
@@ -172,6 +174,26 @@ TEST_F(PairingTest, BadIdStopsThePairingWhereItIsReached)
     // An empty new id fails when the newcomer scan reaches its group.
     EXPECT_THROW(run({{"1", "А", "GK"}}, {{"", "Б", "FW"}}), Error);
     EXPECT_EQ(engine.ws.SubGrid.cell(9, 1), "0");
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlainDecimal, OnlyTextsAsToStringWritesThem)
+{
+    const std::pair<const char *, std::optional<std::int32_t>> cases[] = {
+        {"0", 0},          {"17", 17},         {"-5", -5},          {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN}, {"-0", std::nullopt}, {"007", std::nullopt}, {"+5", std::nullopt},
+        {"", std::nullopt}, {"-", std::nullopt}, {"2147483648", std::nullopt}, {"12345678901", std::nullopt},
+        {"1 ", std::nullopt}, {"1a", std::nullopt},
+    };
+    for (const auto &[text, value] : cases) {
+        EXPECT_EQ(plainDecimal(text), value) << text;
+        if (value) {
+            EXPECT_EQ(std::to_string(*value), text);
+        }
+    }
 }
 
 } // namespace
