@@ -66,7 +66,7 @@ void BM_DecimalStepAndCutting(benchmark::State &state)
         convertDecimalPoints(e.ws.ListBoxO);
         e.ws.StringGrid1.clear();
         for (std::size_t l = 3; l + 1 < e.ws.ListBoxO.size(); ++l)
-            cutPlayerLine(e.ws.ListBoxO[l], e.ws.StringGrid1, static_cast<int>(l) - 2);
+            cutPlayerLine(e.ws.ListBoxO, l, e.ws.StringGrid1, static_cast<int>(l) - 2);
         benchmark::ClobberMemory();
     }
     perPlayer(state);

@@ -14,7 +14,7 @@ void cutPlayerLines(const Lines &lines, TextTable &players)
 {
     // Lines 3 to Count - 2 are the players; the end line yields no row.
     for (std::size_t l = 3; l + 1 < lines.size(); ++l)
-        cutPlayerLine(lines[l], players, static_cast<int>(l) - 2);
+        cutPlayerLine(lines, l, players, static_cast<int>(l) - 2);
 }
 
 void sizePlayerTable(TextTable &players, const Lines &lines)

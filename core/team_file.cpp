@@ -5,6 +5,8 @@
 #include "core/text_table.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -16,25 +18,7 @@ namespace squadlens {
 
 Lines splitLines(std::string_view bytes)
 {
-    const auto nul = bytes.find('\0');
-    if (nul != std::string_view::npos)
-        bytes = bytes.substr(0, nul);
-
-    Lines lines;
-    std::size_t start = 0;
-    const std::size_t n = bytes.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.emplace_back(bytes.substr(start, i - start));
-        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.emplace_back(bytes.substr(start));
-    return lines;
+    return Lines::split(std::string(bytes));
 }
 
 Lines readTeamFile(const std::string &path)
@@ -66,7 +50,7 @@ Lines readTeamFile(const std::string &path)
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(fd);
-    return splitLines(bytes);
+    return Lines::split(std::move(bytes));
 }
 
 const std::array<std::string, 25> &SkillNames()
@@ -101,10 +85,32 @@ void cutPlayerLine(std::string_view line, TextTable &table, int row)
     }
 }
 
+void cutPlayerLine(const Lines &lines, std::size_t index, TextTable &table, int row)
+{
+    const std::string_view line = lines[index];
+    if (line.size() >= TextTable::kNoField || table.colCount() != kPlayerColumns) {
+        cutPlayerLine(line, table, row);
+        return;
+    }
+    // Where each field starts; it ends at the "/" that closed it.
+    std::uint16_t starts[kPlayerColumns];
+    std::fill(std::begin(starts), std::end(starts), TextTable::kNoField);
+    int col = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < line.size() && col < kPlayerColumns; ++i) {
+        if (line[i] != '/')
+            continue;
+        starts[col] = static_cast<std::uint16_t>(start);
+        start = i + 1;
+        if (i != 0)
+            ++col;
+    }
+    table.setLineRow(row, lines.buffer(), lines.offset(index), starts);
+}
+
 void convertDecimalPoints(Lines &lines)
 {
-    for (std::size_t l = 3; l < lines.size(); ++l)
-        std::replace(lines[l].begin(), lines[l].end(), '.', ',');
+    lines.replaceFrom(3, '.', ',');
 }
 
 } // namespace squadlens

@@ -15,16 +15,15 @@
 // is a line too, an empty tail after the last line end adds none, and a NUL
 // byte ends the text. Bytes are kept as they are: one byte, one character.
 
+#include "core/lines.h"
+
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace squadlens {
 
 class TextTable;
-
-using Lines = std::vector<std::string>;
 
 inline constexpr int kPlayerColumns = 45;
 inline constexpr int kFirstSkillColumn = 21;
@@ -44,6 +43,8 @@ const std::array<std::string, 25> &SkillNames();
 // but one in position 1 closes a field, text after the last "/" is dropped,
 // fields past column 44 are not kept.
 void cutPlayerLine(std::string_view line, TextTable &table, int row);
+// The same for line `index` of `lines`; the row shows the fields in place.
+void cutPlayerLine(const Lines &lines, std::size_t index, TextTable &table, int row);
 
 // Every "." of lines 3 to the last becomes ","; lines 0 to 2 keep theirs.
 void convertDecimalPoints(Lines &lines);

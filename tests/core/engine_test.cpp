@@ -59,7 +59,7 @@ TEST(FillButtonClick, CutsPlayerLinesIntoTablesAfterTheDecimalStep)
     e.ws.ListBoxO = teamLines("7", "01.07.2025", {{"1", "А.Б.", "GK", "10", "54.35", "5"},
                                                    {"2", "В", "CD", "20", "60.5", "6"}});
     e.ws.ListBoxN = teamLines("7", "01.07.2026", {{"1", "А.Б.", "GK", "10", "55.6", "5"}});
-    e.ws.ListBoxN[3] += "tail";
+    e.ws.ListBoxN.set(3, std::string(e.ws.ListBoxN[3]) + "tail");
     RecordingView view;
     FillButtonClick(e, view);
 
@@ -93,7 +93,7 @@ TEST(FillButtonClick, ShortLinesOfANewFileShowNothingOfTheLastOne)
     ASSERT_EQ(e.ws.StringGrid1.cell(30, 1), "0");
 
     // The summary then fails on the missing rating, after the cutting.
-    e.ws.ListBoxO[3] = "/1/x/A/x/GK/";
+    e.ws.ListBoxO.set(3, "/1/x/A/x/GK/");
     EXPECT_THROW(FillButtonClick(e, view), Error);
     EXPECT_EQ(e.ws.StringGrid1.cell(4, 1), "GK");
     EXPECT_EQ(e.ws.StringGrid1.cell(30, 1), "");

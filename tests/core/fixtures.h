@@ -41,10 +41,14 @@ inline std::string playerLine(const Player &p)
     return line;
 }
 
-inline Lines teamLines(const std::string &teamId, const std::string &date,
-                       std::initializer_list<Player> players, const std::string &teamName = "Клуб")
+template <typename Players = std::initializer_list<Player>>
+inline Lines teamLines(const std::string &teamId, const std::string &date, const Players &players,
+                       const std::string &teamName = "Клуб")
 {
-    Lines lines{"1/", " " + date + " 12:00", "/" + teamId + "/" + toCp1251(teamName) + "/rest"};
+    Lines lines;
+    lines.push_back("1/");
+    lines.push_back(" " + date + " 12:00");
+    lines.push_back("/" + teamId + "/" + toCp1251(teamName) + "/rest");
     for (const auto &p : players)
         lines.push_back(playerLine(p));
     lines.push_back("/***/");
@@ -54,8 +58,10 @@ inline Lines teamLines(const std::string &teamId, const std::string &date,
 inline std::string fileBytes(const Lines &lines)
 {
     std::string out;
-    for (const auto &l : lines)
-        out += l + "\r\n";
+    for (std::string_view l : lines) {
+        out += l;
+        out += "\r\n";
+    }
     return out;
 }
 

@@ -141,12 +141,8 @@ TEST_F(PairingTest, CountsMatchAFullSquad)
         older.push_back({std::to_string(i), "И", PositionOrder()[i % 8]});
     for (int i = 3; i <= 23; ++i)
         newer.push_back({std::to_string(i), "И", PositionOrder()[i % 8]});
-    engine.ws.ListBoxO = teamLines("7", "01.07.2025", {});
-    engine.ws.ListBoxN = teamLines("7", "01.07.2026", {});
-    for (const auto &p : older)
-        engine.ws.ListBoxO.insert(engine.ws.ListBoxO.end() - 1, playerLine(p));
-    for (const auto &p : newer)
-        engine.ws.ListBoxN.insert(engine.ws.ListBoxN.end() - 1, playerLine(p));
+    engine.ws.ListBoxO = teamLines("7", "01.07.2025", older);
+    engine.ws.ListBoxN = teamLines("7", "01.07.2026", newer);
     NullView view;
     FillButtonClick(engine, view);
     EXPECT_EQ(engine.ws.SubGrid.rowCount(), 24);

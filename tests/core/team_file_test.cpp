@@ -112,3 +112,50 @@ TEST(SkillNames, HoldsTheTwentyFourNamesInWindows1251AndAnEmptyLastSlot)
 }
 
 } // namespace
+
+namespace {
+
+// Cutting into a row that shows the line in place gives the same cells as
+// cutting into written cells, for every shape of line.
+TEST(CutPlayerLine, LineRowsShowTheSameFieldsAsWrittenRows)
+{
+    std::uint64_t x = 0x9E3779B97F4A7C15ull;
+    const char alphabet[] = "//ab.,";
+    Lines lines;
+    for (int i = 0; i < 3000; ++i) {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        std::string line;
+        for (std::uint64_t n = x % 140, y = x; n > 0; --n, y = y * 6364136223846793005ull + 1442695040888963407ull)
+            line += alphabet[(y >> 33) % 6];
+        lines.push_back(line);
+    }
+    lines.push_back("/" + std::string(70000, 'x') + "/y/"); // too long to show in place
+    TextTable written(kPlayerColumns, static_cast<int>(lines.size())),
+        shown(kPlayerColumns, static_cast<int>(lines.size()));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        cutPlayerLine(lines[i], written, static_cast<int>(i));
+        cutPlayerLine(lines, i, shown, static_cast<int>(i));
+    }
+    for (int r = 0; r < written.rowCount(); ++r)
+        for (int c = 0; c < kPlayerColumns; ++c)
+            ASSERT_EQ(shown.cell(c, r), written.cell(c, r)) << lines[static_cast<std::size_t>(r)] << " col " << c;
+}
+
+TEST(CutPlayerLine, ATableKeepsWhatItShowsWhenTheLinesChange)
+{
+    Lines lines{"1/", "d", "t", "/1.5/x/", "/***/"};
+    TextTable table(kPlayerColumns, 2);
+    cutPlayerLine(lines, 3, table, 1);
+    convertDecimalPoints(lines); // the table shares the buffer: it is copied first
+    EXPECT_EQ(lines[3], "/1,5/x/");
+    EXPECT_EQ(table.cell(0, 1), "1.5");
+    lines = Lines{"other"};
+    EXPECT_EQ(table.cell(1, 1), "x");
+    table.setCell(1, 1, "y"); // a written cell in a shown row
+    EXPECT_EQ(table.cell(0, 1), "1.5");
+    EXPECT_EQ(table.cell(1, 1), "y");
+}
+
+} // namespace
