@@ -1,0 +1,41 @@
+// Vantor Squadlens: the window program.
+
+#include "core/engine.h"
+#include "core/team_file.h"
+#include "core/texts.h"
+#include "ui/Cellunit.h"
+#include "ui/Mainunit.h"
+#include "ui/platform/error_report.h"
+
+#include <QIcon>
+
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char *argv[])
+{
+    // The program-wide tables come first, before the application object.
+    squadlens::SkillNames();
+
+    try {
+        squadlens::platform::ReportingApplication app(argc, argv);
+        QApplication::setApplicationName(QString::fromUtf8(squadlens::texts::kApplicationTitle));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+
+        squadlens::platform::runReported([] {
+            squadlens::Engine engine;
+            TForm1 Form1(engine);
+            TCellForm CellForm(engine.ws);
+            // Closing the main window ends the program, the source-data
+            // window with it.
+            CellForm.setAttribute(Qt::WA_QuitOnClose, false);
+            Form1.setCellForm(&CellForm);
+            Form1.show();
+            QApplication::exec();
+        });
+    } catch (const std::exception &e) {
+        // No application object to show a box with.
+        std::fprintf(stderr, "%s\n", e.what());
+    }
+    return 0;
+}

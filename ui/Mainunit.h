@@ -1,0 +1,104 @@
+#pragma once
+// The main window: the strip for choosing the two team files, the start
+// screen, and the result pages that cover it from the first comparison on.
+//
+// The comparison state lives in the core (Engine, PathHandlers); the window
+// runs the core's handlers inside the top-level error report and then shows
+// what they left: labels, hidden fields, chooser and tables. Controls carry
+// their design names as object names.
+
+#include "core/engine.h"
+#include "core/path_handlers.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QFrame;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QToolButton;
+class TCellForm;
+
+namespace squadlens::platform {
+class Label;
+class LinesModel;
+class LinkLabel;
+class OpenDialog;
+class PageControl;
+class StringGrid;
+} // namespace squadlens::platform
+
+// The addresses behind the link labels.
+inline constexpr const char *kSiteUrl = "https://www.f-vantor.ru";
+inline constexpr const char *kAuthorUrl = "https://www.f-vantor.ru/manager/squadlens";
+
+class TForm1 : public QWidget, private squadlens::HandlerView {
+    Q_OBJECT
+public:
+    explicit TForm1(squadlens::Engine &engine, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    squadlens::Engine &engine() { return m_engine; }
+    squadlens::PathHandlers &pathHandlers() { return m_handlers; }
+
+    // The source-data window that SpeedButton1 shows.
+    void setCellForm(TCellForm *cellForm) { m_cellForm = cellForm; }
+
+    // Shows the core's state: labels, hidden fields, chooser, tables.
+    void syncFromCore();
+
+public slots:
+    void openOldFileButtonClick();
+    void openNewFileButtonClick();
+    void FillButtonClick();
+    void ComboBox3Change(int index);
+    void PageControl1Change();
+    void Label21Click();
+    void Label12Click();
+    void SpeedButton1Click();
+
+private:
+    // HandlerView
+    void showResultArea() override;
+    void setActivePage(squadlens::Page page) override;
+    void setTabHighlighted(squadlens::Page page, bool highlighted) override;
+    void messageBox(const std::string &text, const std::string &title, squadlens::MessageIcon icon) override;
+
+    void buildTopStrip();
+    void buildStartScreen();
+    void buildResultArea();
+    void buildAboutPage(QWidget *page);
+    void buildHiddenControls();
+    void FormCreate();
+
+    void openFileButtonClick(squadlens::Side side);
+    // Runs a core handler in the error report, then shows the state it left
+    // (`sync`: all of it, or only what the chooser's handler changes).
+    void runHandler(const std::function<void()> &handler, void (TForm1::*sync)() = &TForm1::syncFromCore);
+    void syncSkillsTable();
+
+    squadlens::Engine &m_engine;
+    squadlens::PathHandlers m_handlers;
+    TCellForm *m_cellForm = nullptr;
+
+    QFrame *Panel1, *Panel3, *Panel4;
+    squadlens::platform::Label *Label3, *LabelOF, *Label4, *LabelNF;
+    QToolButton *openOldFileButton, *openNewFileButton;
+    squadlens::platform::Label *Label22, *Label5;
+    squadlens::platform::LinkLabel *Label21, *Label24, *Label8, *Label12;
+    squadlens::platform::PageControl *PageControl1;
+    QComboBox *ComboBox3;
+    squadlens::platform::LinesModel *m_chooserModel;
+    squadlens::platform::StringGrid *StringGrid3, *StringGrid_ru, *StringGrid_pr, *StringGrid_pay,
+        *StringGrid_roster;
+    QLineEdit *openOldFilePath, *openNewFilePath;
+    QPushButton *FillButton;
+    squadlens::platform::Label *L1, *L2, *TID1, *TID2;
+    QListView *ListBox1;
+    squadlens::platform::LinesModel *m_idModel;
+    QToolButton *SpeedButton1;
+    squadlens::platform::OpenDialog *openOldFileDialog, *openNewFileDialog;
+};
