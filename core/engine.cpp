@@ -22,7 +22,9 @@ void sizePlayerTable(TextTable &players, const Lines &lines)
     // Each run starts from an empty table, so a short line never shows
     // fields of an earlier file.
     players.clear();
-    players.setRowCount(std::max<int>(1, static_cast<int>(lines.size()) - 3));
+    const int rows = std::max<int>(1, static_cast<int>(lines.size()) - 3);
+    players.reserveLineRows(rows);
+    players.setRowCount(rows);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/lines.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace squadlens {
 
@@ -42,6 +43,12 @@ void Lines::push_back(std::string_view line)
     m_bytes->append(line);
 }
 
+void Lines::clear()
+{
+    m_bytes = std::make_shared<std::string>();
+    m_spans.clear();
+}
+
 void Lines::set(std::size_t i, std::string_view text)
 {
     detach();
@@ -55,8 +62,12 @@ void Lines::replaceFrom(std::size_t first, char from, char to)
         return;
     detach();
     char *data = m_bytes->data();
-    for (std::size_t i = first; i < size(); ++i)
-        std::replace(data + m_spans[i].begin, data + m_spans[i].begin + m_spans[i].length, from, to);
+    for (std::size_t i = first; i < size(); ++i) {
+        char *p = data + m_spans[i].begin;
+        char *const end = p + m_spans[i].length;
+        while ((p = static_cast<char *>(std::memchr(p, from, static_cast<std::size_t>(end - p)))) != nullptr)
+            *p++ = to;
+    }
 }
 
 void Lines::detach()

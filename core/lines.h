@@ -66,6 +66,7 @@ public:
     const_iterator end() const { return {this, size()}; }
 
     void push_back(std::string_view line);
+    void clear();
     // Replaces the text of line i.
     void set(std::size_t i, std::string_view text);
     // Every byte `from` of lines `first` to the last becomes `to`, in place.

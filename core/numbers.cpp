@@ -135,7 +135,7 @@ long double strToFloat(std::string_view text)
     throwNotFloat(text);
 }
 
-std::string formatRounded(long double value, int precision, int decimals)
+std::string formatRounded(double value, int precision, int decimals)
 {
     if (std::isnan(value))
         return "NAN";
@@ -143,7 +143,7 @@ std::string formatRounded(long double value, int precision, int decimals)
         return value < 0 ? "-INF" : "INF";
 
     const bool negative = std::signbit(value);
-    const long double magnitude = std::fabs(value);
+    const double magnitude = std::fabs(value);
 
     // 18 significant digits: d.ddddddddddddddddde±x, so 0.D1D2... times 10^(x+1).
     std::string digits;

@@ -26,7 +26,9 @@ long double strToFloat(std::string_view text);
 // Growth is written with p = 2, d = 1, averages with p = 5, d = 2.
 // "," separates decimals; averages of 1000 and more group their integer part
 // with the no-break space (0xA0). A value not finite is "INF", "-INF", "NAN".
-std::string formatRounded(long double value, int precision, int decimals);
+// The values are single precision, so a double holds them exactly and its
+// 18 significant digits are those of the value itself.
+std::string formatRounded(double value, int precision, int decimals);
 inline std::string formatGrowth(float v) { return formatRounded(v, 2, 1); }
 inline std::string formatAverage(float v) { return formatRounded(v, 5, 2); }
 

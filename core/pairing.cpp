@@ -49,6 +49,8 @@ void pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds)
 
     // Rows left from an earlier run never mix with this one's.
     sub.clear();
+    const int most = old.rowCount() + neu.rowCount();
+    sub.reserveWritten(most, static_cast<std::size_t>(most) * 64);
     sub.setRowCount(old.rowCount());
     int next = 1;
 
@@ -101,13 +103,14 @@ void fillChooser(const Workspace &ws, const IdIndex &newIds, Chooser &chooser)
     chooser.ComboBox3.clear();
     chooser.ListBox1.clear();
     chooser.itemIndex = -1;
+    std::string entry;
     for (int r = 1; r < old.rowCount(); ++r) {
         for (int q = newIds.first(strToInt(old.cell(Id, r))); q >= 0; q = newIds.next(q)) {
-            std::string entry(old.cell(Name, r));
+            entry.assign(old.cell(Name, r));
             entry += ", ";
             entry += old.cell(Position, r);
-            chooser.ComboBox3.push_back(std::move(entry));
-            chooser.ListBox1.emplace_back(old.cell(Id, r));
+            chooser.ComboBox3.push_back(entry);
+            chooser.ListBox1.push_back(old.cell(Id, r));
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "core/row_index.h"
 
+#include "core/huge_pages.h"
+
 #include <functional>
 
 namespace squadlens {
@@ -12,6 +14,10 @@ void RowIndex::build(const TextTable &table, int col)
     std::size_t slots = 16;
     while (slots < static_cast<std::size_t>(table.rowCount()) * 2)
         slots *= 2;
+    m_slots.clear();
+    m_slots.shrink_to_fit();
+    m_slots.reserve(slots);
+    adviseHugePages(m_slots.data(), slots * sizeof(Slot));
     m_slots.assign(slots, Slot{0, 0});
     m_next.assign(static_cast<std::size_t>(table.rowCount()), -1);
 

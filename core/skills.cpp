@@ -16,7 +16,7 @@ void fillSkillsTable(const Workspace &ws, const Chooser &chooser, int index,
 
     if (index < 0 || index >= static_cast<int>(chooser.ListBox1.size()))
         throw Error("List index out of bounds (" + std::to_string(index) + ")");
-    const std::string &id = chooser.ListBox1[static_cast<std::size_t>(index)];
+    const std::string_view id = chooser.ListBox1[static_cast<std::size_t>(index)];
 
     const int oldRow = oldIds.first(id);
     for (int n = 1; n <= kSkillCount; ++n)

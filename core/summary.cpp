@@ -60,6 +60,8 @@ void fillSummaryTables(const TextTable &sub, ResultTables &t)
     std::int64_t oldValue = 0, newValue = 0, oldSalary = 0, newSalary = 0;
 
     const int last = sub.rowCount() - 1;
+    for (TextTable *table : {&ru, &pr, &pay})
+        table->reserveWritten(last + 2, static_cast<std::size_t>(last + 2) * 48);
     for (int r = 1; r <= last; ++r) {
         const auto col = [&](int c) { return sub.cell(c, r); };
         const bool paired = col(9) == "1";

@@ -2,6 +2,7 @@
 
 #include "core/cp1251.h"
 #include "core/error.h"
+#include "core/huge_pages.h"
 #include "core/text_table.h"
 
 #include <algorithm>
@@ -36,6 +37,7 @@ Lines readTeamFile(const std::string &path)
 
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(st.st_size));
+    adviseHugePages(bytes.data(), bytes.capacity());
     char buffer[1 << 16];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);

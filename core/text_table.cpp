@@ -1,5 +1,7 @@
 #include "core/text_table.h"
 
+#include "core/huge_pages.h"
+
 #include <cstring>
 
 namespace squadlens {
@@ -25,6 +27,36 @@ void TextTable::clear()
     std::fill(m_rows.begin(), m_rows.end(), kEmpty);
     compact();
     ++m_version;
+}
+
+namespace {
+
+template <typename Vector>
+void reserveBig(Vector &v, std::size_t count)
+{
+    if (count <= v.capacity())
+        return;
+    v.reserve(count);
+    adviseHugePages(v.data(), v.capacity() * sizeof(typename Vector::value_type));
+}
+
+} // namespace
+
+void TextTable::reserveWritten(int rows, std::size_t textBytes)
+{
+    reserveBig(m_rows, static_cast<std::size_t>(rows));
+    reserveBig(m_cells, static_cast<std::size_t>(rows) * static_cast<std::size_t>(m_cols));
+    if (textBytes > m_text.capacity()) {
+        m_text.reserve(textBytes);
+        adviseHugePages(m_text.data(), m_text.capacity());
+    }
+}
+
+void TextTable::reserveLineRows(int rows)
+{
+    reserveBig(m_rows, static_cast<std::size_t>(rows));
+    reserveBig(m_lineOffsets, static_cast<std::size_t>(rows));
+    reserveBig(m_fieldStarts, static_cast<std::size_t>(rows) * static_cast<std::size_t>(m_cols));
 }
 
 std::string_view TextTable::cell(int col, int row) const
@@ -126,12 +158,14 @@ std::string_view TextTable::lineField(std::uint32_t index, int col) const
     const std::uint16_t start = m_fieldStarts[static_cast<std::size_t>(index) * m_cols + col];
     if (start == kNoField)
         return {};
+    // Fields are short: a plain scan to the closing "/" beats a call.
     const std::string &source = *m_source;
-    const std::size_t from = m_lineOffsets[index] + start;
-    const void *slash = std::memchr(source.data() + from, '/', source.size() - from);
-    const std::size_t to = slash ? static_cast<std::size_t>(static_cast<const char *>(slash) - source.data())
-                                 : source.size();
-    return std::string_view(source).substr(from, to - from);
+    const char *begin = source.data() + m_lineOffsets[index] + start;
+    const char *end = source.data() + source.size();
+    const char *p = begin;
+    while (p < end && *p != '/')
+        ++p;
+    return std::string_view(begin, static_cast<std::size_t>(p - begin));
 }
 
 void TextTable::compact()

@@ -27,6 +27,10 @@ public:
     void setRowCount(int rows);
     // Every cell empty, row count unchanged.
     void clear();
+    // Room for `rows` written rows with `textBytes` of text, or for `rows`
+    // line rows, so that a big table is filled without regrowing.
+    void reserveWritten(int rows, std::size_t textBytes);
+    void reserveLineRows(int rows);
 
     // A cell outside the table reads as the empty text and is never written.
     std::string_view cell(int col, int row) const;

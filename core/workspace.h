@@ -20,8 +20,8 @@ struct Workspace {
 
 // The skills page's player chooser and its parallel, never shown id list.
 struct Chooser {
-    std::vector<std::string> ComboBox3; // "name, position" (Windows-1251)
-    std::vector<std::string> ListBox1;  // the player's id as the old file spells it
+    Lines ComboBox3; // "name, position" (Windows-1251)
+    Lines ListBox1;  // the player's id as the old file spells it
     int itemIndex = -1;                 // none chosen
 
     std::string_view text() const

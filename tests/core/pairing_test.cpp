@@ -44,7 +44,7 @@ protected:
     {
         std::vector<std::string> out;
         for (std::size_t k = 0; k < engine.chooser.ComboBox3.size(); ++k)
-            out.push_back(toUtf8(engine.chooser.ComboBox3[k]) + "|" + engine.chooser.ListBox1[k]);
+            out.push_back(toUtf8(engine.chooser.ComboBox3[k]) + "|" + std::string(engine.chooser.ListBox1[k]));
         return out;
     }
     Engine engine;

@@ -81,7 +81,7 @@ TEST_F(SkillsTest, PlayerNotSpelledSoInTheNewFileShowsNoNewFigures)
     na.skills = skills(20);
     nb.skills = skills(40);
     compare({a, b}, {na, nb});
-    ASSERT_EQ(e.chooser.ListBox1, (std::vector<std::string>{"1", "+2"}));
+    ASSERT_EQ(e.chooser.ListBox1, (Lines{"1", "+2"}));
     ComboBox3Change(e, 0);
     ASSERT_EQ(cell(2, 5), "24");
     ComboBox3Change(e, 1);

@@ -16,7 +16,7 @@ ReportData collectReport(Engine &engine, std::string oldTeam, std::string newTea
     data.skills.reserve(static_cast<std::size_t>(entries));
     for (int k = 0; k < entries; ++k) {
         ComboBox3Change(engine, k);
-        data.skills.push_back({engine.chooser.ComboBox3[static_cast<std::size_t>(k)],
+        data.skills.push_back({std::string(engine.chooser.ComboBox3[static_cast<std::size_t>(k)]),
                                engine.results.StringGrid3});
     }
     return data;
