@@ -9,6 +9,8 @@
 namespace squadlens {
 
 char32_t cp1251ToUnicode(unsigned char byte);
+// Appends one character of the Basic Multilingual Plane as UTF-8.
+void appendUtf8(std::string &out, char32_t c);
 std::string toUtf8(std::string_view cp1251Text);
 
 // The reverse, for the program's own Russian texts that are compared with or

@@ -2,9 +2,15 @@
 // Small team files written in the tests themselves.
 
 #include "core/cp1251.h"
+#include "core/engine.h"
 #include "core/team_file.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace squadlens::test {
@@ -64,5 +70,35 @@ inline std::string fileBytes(const Lines &lines)
     }
     return out;
 }
+
+// A run that needs nothing of a window.
+struct NullRunView : RunView {
+    void showResultArea() override {}
+    void setActivePage(Page) override {}
+    void setTabHighlighted(Page, bool) override {}
+};
+
+// A folder of the running test's own, removed when the test ends.
+class TestFolder {
+public:
+    explicit TestFolder(const std::string &prefix)
+        : path(std::filesystem::temp_directory_path() /
+               (prefix + "-" + std::to_string(::getpid()) + "-" +
+                testing::UnitTest::GetInstance()->current_test_info()->name()))
+    {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path / "scratch");
+    }
+    ~TestFolder() { std::filesystem::remove_all(path); }
+
+    std::string write(const std::string &name, const std::string &bytes) const
+    {
+        const auto file = (path / name).string();
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file;
+    }
+
+    const std::filesystem::path path;
+};
 
 } // namespace squadlens::test

@@ -35,23 +35,8 @@ struct CountingView : HandlerView {
 
 class HostileInputs : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              ("squadlens-hostile-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir / "scratch");
-        handlers.setScratchFolder((dir / "scratch").string());
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string write(const std::string &name, const std::string &bytes)
-    {
-        const auto path = (dir / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
+    void SetUp() override { handlers.setScratchFolder((dir / "scratch").string()); }
+    std::string write(const std::string &name, const std::string &bytes) { return folder.write(name, bytes); }
     // Loads a valid start file, then `bytes` as the end file; the error text,
     // or "" when none escaped.
     std::string compareWith(const std::string &bytes)
@@ -65,7 +50,8 @@ protected:
         return "";
     }
 
-    fs::path dir;
+    TestFolder folder{"squadlens-hostile"};
+    const fs::path &dir = folder.path;
     Engine engine;
     CountingView view;
     PathHandlers handlers{engine, view};

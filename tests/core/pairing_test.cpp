@@ -14,12 +14,6 @@ using namespace squadlens::test;
 
 namespace {
 
-struct NullView : RunView {
-    void showResultArea() override {}
-    void setActivePage(Page) override {}
-    void setTabHighlighted(Page, bool) override {}
-};
-
 // Runs the comparison of two player lists and gives the pairing table's rows
 // as "id status col3 col4" strings.
 class PairingTest : public testing::Test {
@@ -28,7 +22,7 @@ protected:
     {
         engine.ws.ListBoxO = teamLines("7", "01.07.2025", older);
         engine.ws.ListBoxN = teamLines("7", "01.07.2026", newer);
-        NullView view;
+        NullRunView view;
         FillButtonClick(engine, view);
     }
     std::vector<std::string> rows() const
@@ -143,7 +137,7 @@ TEST_F(PairingTest, CountsMatchAFullSquad)
         newer.push_back({std::to_string(i), "И", PositionOrder()[i % 8]});
     engine.ws.ListBoxO = teamLines("7", "01.07.2025", older);
     engine.ws.ListBoxN = teamLines("7", "01.07.2026", newer);
-    NullView view;
+    NullRunView view;
     FillButtonClick(engine, view);
     EXPECT_EQ(engine.ws.SubGrid.rowCount(), 24);
     EXPECT_EQ(engine.chooser.ComboBox3.size(), 18u);

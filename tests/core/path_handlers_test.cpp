@@ -35,23 +35,8 @@ struct RecordingView : HandlerView {
 
 class PathHandlersTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              ("squadlens-handlers-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir / "scratch");
-        handlers.setScratchFolder((dir / "scratch").string());
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string write(const std::string &name, const std::string &bytes)
-    {
-        const auto path = (dir / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
+    void SetUp() override { handlers.setScratchFolder((dir / "scratch").string()); }
+    std::string write(const std::string &name, const std::string &bytes) { return folder.write(name, bytes); }
     std::string team(const std::string &name, const std::string &id, const std::string &date,
                      const std::string &teamName = "Заречье")
     {
@@ -59,7 +44,8 @@ protected:
                                                teamName)));
     }
 
-    fs::path dir;
+    TestFolder folder{"squadlens-handlers"};
+    const fs::path &dir = folder.path;
     Engine engine;
     RecordingView view;
     PathHandlers handlers{engine, view};

@@ -11,12 +11,6 @@ using namespace squadlens::test;
 
 namespace {
 
-struct NullView : RunView {
-    void showResultArea() override {}
-    void setActivePage(Page) override {}
-    void setTabHighlighted(Page, bool) override {}
-};
-
 std::array<int, 24> skills(int base)
 {
     std::array<int, 24> s{};
@@ -31,7 +25,7 @@ protected:
     {
         e.ws.ListBoxO = teamLines("7", "01.07.2025", older);
         e.ws.ListBoxN = teamLines("7", "01.07.2026", newer);
-        NullView view;
+        NullRunView view;
         FillButtonClick(e, view);
     }
     std::string cell(int c, int r) const { return toUtf8(e.results.StringGrid3.cell(c, r)); }
