@@ -77,8 +77,8 @@ void BM_PairingAndChooser(benchmark::State &state)
     Engine &e = compared(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         const IdIndex oldIds(e.ws.StringGrid1, 0), newIds(e.ws.StringGrid2, 0);
-        pairRosters(e.ws, oldIds, newIds);
-        fillChooser(e.ws, newIds, e.chooser);
+        const auto firstNewRow = pairRosters(e.ws, oldIds, newIds);
+        fillChooser(e.ws, newIds, firstNewRow, e.chooser);
         benchmark::ClobberMemory();
     }
     perPlayer(state);

@@ -29,18 +29,21 @@ void sizePlayerTable(TextTable &players, const Lines &lines)
 
 } // namespace
 
-const RowIndex &Engine::oldIds()
+int Engine::findPlayerRow(const TextTable &table, std::string_view id)
 {
-    if (!m_oldIds.isCurrentFor(ws.StringGrid1))
-        m_oldIds.build(ws.StringGrid1, 0);
-    return m_oldIds;
-}
-
-const RowIndex &Engine::newIds()
-{
-    if (!m_newIds.isCurrentFor(ws.StringGrid2))
-        m_newIds.build(ws.StringGrid2, 0);
-    return m_newIds;
+    Lookup &lookup = &table == &ws.StringGrid1 ? m_oldLookup : m_newLookup;
+    if (lookup.index.isCurrentFor(table))
+        return lookup.index.first(id);
+    if (lookup.table != &table || lookup.scannedVersion != table.version()) {
+        lookup.table = &table;
+        lookup.scannedVersion = table.version();
+        for (int row = 1; row < table.rowCount(); ++row)
+            if (table.cell(0, row) == id)
+                return row;
+        return -1;
+    }
+    lookup.index.build(table, 0);
+    return lookup.index.first(id);
 }
 
 void FillButtonClick(Engine &e, RunView &view)
@@ -74,8 +77,8 @@ void FillButtonClick(Engine &e, RunView &view)
     cutPlayerLines(ws.ListBoxN, ws.StringGrid2);
 
     const IdIndex oldIds(ws.StringGrid1, 0), newIds(ws.StringGrid2, 0);
-    pairRosters(ws, oldIds, newIds);
-    fillChooser(ws, newIds, e.chooser);
+    const auto firstNewRow = pairRosters(ws, oldIds, newIds);
+    fillChooser(ws, newIds, firstNewRow, e.chooser);
 
     ClearTables(e.results, ws);
     fillSummaryTables(ws.SubGrid, e.results);
@@ -84,7 +87,10 @@ void FillButtonClick(Engine &e, RunView &view)
 void ComboBox3Change(Engine &e, int index)
 {
     e.chooser.itemIndex = index;
-    fillSkillsTable(e.ws, e.chooser, index, e.oldIds(), e.newIds(), e.results.StringGrid3);
+    fillSkillsTable(
+        e.ws, e.chooser, index,
+        [&e](const TextTable &table, std::string_view id) { return e.findPlayerRow(table, id); },
+        e.results.StringGrid3);
 }
 
 } // namespace squadlens

@@ -32,13 +32,18 @@ struct Engine {
     // Set at start, cleared by the first comparison run.
     bool firstRun = true;
 
-    // Player rows by exact id text, for the skills page; built at the first
-    // use after a player table has changed.
-    const RowIndex &oldIds();
-    const RowIndex &newIds();
+    // The first row of a player table whose id text is exactly `id`, or -1.
+    // The first lookup after a table changed scans it; from the second on,
+    // an index answers, so choosing many players costs no rescans.
+    int findPlayerRow(const TextTable &table, std::string_view id);
 
 private:
-    RowIndex m_oldIds, m_newIds;
+    struct Lookup {
+        RowIndex index;
+        const TextTable *table = nullptr;
+        std::uint64_t scannedVersion = ~std::uint64_t{0};
+    };
+    Lookup m_oldLookup, m_newLookup;
 };
 
 // The comparison run: show the results, choose the first page on the first

@@ -39,7 +39,7 @@ const std::array<std::string, 8> &PositionOrder()
     return order;
 }
 
-void pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds)
+std::vector<std::int32_t> pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds)
 {
     const TextTable &old = ws.StringGrid1;
     const TextTable &neu = ws.StringGrid2;
@@ -54,6 +54,7 @@ void pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds)
     sub.setRowCount(old.rowCount());
     int next = 1;
 
+    std::vector<std::int32_t> firstNewRow(static_cast<std::size_t>(old.rowCount()), -1);
     const auto oldGroups = rowsByGroup(old);
     const auto newGroups = rowsByGroup(neu);
     for (int g = 0; g < kGroups; ++g) {
@@ -65,6 +66,7 @@ void pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds)
             sub.setCell(5, next, old.cell(Value, r));
             sub.setCell(7, next, old.cell(Salary, r));
             const int q = newIds.first(strToInt(old.cell(Id, r)));
+            firstNewRow[static_cast<std::size_t>(r)] = q;
             if (q >= 0) {
                 sub.setCell(4, next, neu.cell(Rating, q));
                 sub.setCell(6, next, neu.cell(Value, q));
@@ -95,9 +97,11 @@ void pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds)
             ++next;
         }
     }
+    return firstNewRow;
 }
 
-void fillChooser(const Workspace &ws, const IdIndex &newIds, Chooser &chooser)
+void fillChooser(const Workspace &ws, const IdIndex &newIds, const std::vector<std::int32_t> &firstNewRow,
+                 Chooser &chooser)
 {
     const TextTable &old = ws.StringGrid1;
     chooser.ComboBox3.clear();
@@ -105,7 +109,7 @@ void fillChooser(const Workspace &ws, const IdIndex &newIds, Chooser &chooser)
     chooser.itemIndex = -1;
     std::string entry;
     for (int r = 1; r < old.rowCount(); ++r) {
-        for (int q = newIds.first(strToInt(old.cell(Id, r))); q >= 0; q = newIds.next(q)) {
+        for (int q = firstNewRow[static_cast<std::size_t>(r)]; q >= 0; q = newIds.next(q)) {
             entry.assign(old.cell(Name, r));
             entry += ", ";
             entry += old.cell(Position, r);

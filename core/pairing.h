@@ -6,7 +6,9 @@
 #include "core/workspace.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace squadlens {
 
@@ -22,10 +24,13 @@ const std::array<std::string, 8> &PositionOrder();
 // plain decimal is his end-of-period row (`newIds`); a newcomer is a new row
 // whose converted id no old row spells so (`oldIds`). A bad id stops the
 // pairing with the integer error; the rows written before stay.
-void pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds);
+// Gives, per old row, the first new row with his id (-1 for none).
+std::vector<std::int32_t> pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds);
 
 // One chooser entry per (old player, new row with his converted id), in the
 // old table's order: "name, position" and, in ListBox1, the old id text.
-void fillChooser(const Workspace &ws, const IdIndex &newIds, Chooser &chooser);
+// `firstNewRow` is what the pairing gave; every old id converted there.
+void fillChooser(const Workspace &ws, const IdIndex &newIds, const std::vector<std::int32_t> &firstNewRow,
+                 Chooser &chooser);
 
 } // namespace squadlens

@@ -8,8 +8,8 @@
 
 namespace squadlens {
 
-void fillSkillsTable(const Workspace &ws, const Chooser &chooser, int index,
-                     const RowIndex &oldIds, const RowIndex &newIds, TextTable &skills)
+void fillSkillsTable(const Workspace &ws, const Chooser &chooser, int index, const FindRow &findRow,
+                     TextTable &skills)
 {
     for (int n = 1; n <= kSkillCount; ++n)
         skills.setCell(0, n, SkillNames()[static_cast<std::size_t>(n - 1)]);
@@ -18,12 +18,12 @@ void fillSkillsTable(const Workspace &ws, const Chooser &chooser, int index,
         throw Error("List index out of bounds (" + std::to_string(index) + ")");
     const std::string_view id = chooser.ListBox1[static_cast<std::size_t>(index)];
 
-    const int oldRow = oldIds.first(id);
+    const int oldRow = findRow(ws.StringGrid1, id);
     for (int n = 1; n <= kSkillCount; ++n)
         skills.setCell(1, n, oldRow >= 0 ? ws.StringGrid1.cell(kFirstSkillColumn - 1 + n, oldRow)
                                          : std::string_view{});
 
-    const int newRow = newIds.first(id);
+    const int newRow = findRow(ws.StringGrid2, id);
     for (int n = 1; n <= kSkillCount; ++n) {
         if (newRow < 0) {
             // Never leave the previous player's figures beside this one's name.

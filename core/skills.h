@@ -3,8 +3,10 @@
 // progress.
 
 #include "core/result_tables.h"
-#include "core/row_index.h"
 #include "core/workspace.h"
+
+#include <functional>
+#include <string_view>
 
 namespace squadlens {
 
@@ -13,7 +15,9 @@ namespace squadlens {
 // row of each player table whose id text equals ListBox1[index] exactly. When
 // the new table has no such row, columns 2 and 3 are emptied. A skill that is
 // no integer stops the fill at that row with the integer error.
-void fillSkillsTable(const Workspace &ws, const Chooser &chooser, int index,
-                     const RowIndex &oldIds, const RowIndex &newIds, TextTable &skills);
+// `findRow(table, id)` gives the first row from 1 whose column 0 is `id`, or -1.
+using FindRow = std::function<int(const TextTable &table, std::string_view id)>;
+void fillSkillsTable(const Workspace &ws, const Chooser &chooser, int index, const FindRow &findRow,
+                     TextTable &skills);
 
 } // namespace squadlens
