@@ -5,6 +5,7 @@
 #include "core/texts.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace squadlens {
 namespace {
@@ -74,10 +75,14 @@ void fillSummaryTables(const TextTable &sub, ResultTables &t)
         ru.setCell(1, r, col(2));
         ru.setCell(2, r, col(3));
         ru.setCell(3, r, col(4));
+        // Each figure is read once; a marker or a bad text where a number is
+        // needed fails at the same read, and in the same order, as reading it
+        // at every use would.
+        std::optional<long double> newer, older;
         if (paired) {
-            const long double newer = strToFloat(ru.cell(3, r));
-            const long double older = strToFloat(ru.cell(2, r));
-            ru.setCell(4, r, formatGrowth(static_cast<float>(newer - older)));
+            newer = strToFloat(ru.cell(3, r));
+            older = strToFloat(ru.cell(2, r));
+            ru.setCell(4, r, formatGrowth(static_cast<float>(*newer - *older)));
         } else {
             ru.setCell(4, r, na);
         }
@@ -86,37 +91,41 @@ void fillSummaryTables(const TextTable &sub, ResultTables &t)
         pr.setCell(1, r, col(2));
 
         if (col(3) != newcomer)
-            oldRating.add(strToFloat(col(3)));
+            oldRating.add(older ? *older : strToFloat(col(3)));
         if (col(4) != leaver)
-            newRating.add(strToFloat(col(4)));
+            newRating.add(newer ? *newer : strToFloat(col(4)));
 
-        if (!isMarker(col(5)))
-            oldValue += strToInt(col(5));
+        const auto money = [&](int c, std::optional<std::int32_t> &read, std::int64_t &sum) {
+            if (!isMarker(col(c))) {
+                read = strToInt(col(c));
+                sum += *read;
+            }
+        };
+        const auto change = [&](TextTable &table, int oldCol, int newCol, const std::optional<std::int32_t> &o,
+                                const std::optional<std::int32_t> &n) {
+            if (!paired) {
+                table.setCell(4, r, na);
+                return;
+            }
+            const std::int64_t newer = n ? *n : strToInt(col(newCol));
+            const std::int64_t older = o ? *o : strToInt(col(oldCol));
+            table.setCell(4, r, moneyText(newer - older));
+        };
+
+        std::optional<std::int32_t> oldV, newV, oldS, newS;
+        money(5, oldV, oldValue);
         pr.setCell(2, r, AddDots(col(5)));
-        if (!isMarker(col(6)))
-            newValue += strToInt(col(6));
+        money(6, newV, newValue);
         pr.setCell(3, r, AddDots(col(6)));
-        if (paired) {
-            const std::int64_t diff = std::int64_t{strToInt(col(6))} - strToInt(col(5));
-            pr.setCell(4, r, moneyText(diff));
-        } else {
-            pr.setCell(4, r, na);
-        }
+        change(pr, 5, 6, oldV, newV);
 
         pay.setCell(0, r, col(1));
         pay.setCell(1, r, col(2));
         pay.setCell(2, r, AddDots(col(7)));
         pay.setCell(3, r, AddDots(col(8)));
-        if (!isMarker(col(7)))
-            oldSalary += strToInt(col(7));
-        if (!isMarker(col(8)))
-            newSalary += strToInt(col(8));
-        if (paired) {
-            const std::int64_t diff = std::int64_t{strToInt(col(8))} - strToInt(col(7));
-            pay.setCell(4, r, moneyText(diff));
-        } else {
-            pay.setCell(4, r, na);
-        }
+        money(7, oldS, oldSalary);
+        money(8, newS, newSalary);
+        change(pay, 7, 8, oldS, newS);
     }
 
     const int totals = last < 1 ? 1 : last + 1;

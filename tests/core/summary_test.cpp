@@ -152,3 +152,19 @@ TEST(SummaryFill, RatingErrorsAndExtremeRatings)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SummaryFill, AMarkerTextWhereAPairedFigureBelongsIsNoNumber)
+{
+    ResultTables t = cleared();
+    try {
+        fillSummaryTables(pairing({{"А", "GK", "50", "51", "new", "200", "10", "20", "1"}}), t);
+        FAIL();
+    } catch (const Error &e) {
+        EXPECT_STREQ(e.what(), "'новичок клуба' is not a valid integer value");
+    }
+    EXPECT_EQ(row(t.StringGrid_pr, 1), (V{"А", "GK", "новичок клуба", "200", ""}));
+}
+
+} // namespace
