@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <sys/resource.h>
 
 using namespace squadlens;
 
@@ -44,7 +45,10 @@ int main(int argc, char **argv)
         return 1;
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    std::printf("players %d, rows %d, %.3f s\n", engine.ws.StringGrid1.rowCount() - 1,
-                engine.results.StringGrid_ru.rowCount(), took.count());
+    struct rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    std::printf("players %d, summary rows %d: %.3f s, peak resident memory %.1f MB\n",
+                engine.ws.StringGrid1.rowCount() - 1, engine.results.StringGrid_ru.rowCount(), took.count(),
+                static_cast<double>(usage.ru_maxrss) / 1024.0);
     return 0;
 }
