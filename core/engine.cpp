@@ -5,6 +5,8 @@
 #include "core/summary.h"
 
 #include <algorithm>
+#include <exception>
+#include <thread>
 #include <string>
 
 namespace squadlens {
@@ -25,6 +27,40 @@ void sizePlayerTable(TextTable &players, const Lines &lines)
     const int rows = std::max<int>(1, static_cast<int>(lines.size()) - 3);
     players.reserveLineRows(rows);
     players.setRowCount(rows);
+}
+
+constexpr std::size_t kParallelLines = 20000;
+
+// Runs `first`, then `second`; in parallel, `first` on a thread of its own,
+// when asked. Both have ended when it returns; an exception of either leaves
+// it, the first's before the second's.
+template <typename First, typename Second>
+void bothSides(bool parallel, First &&first, Second &&second)
+{
+    if (!parallel) {
+        first();
+        second();
+        return;
+    }
+    std::exception_ptr failure;
+    std::thread thread([&] {
+        try {
+            first();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    try {
+        second();
+    } catch (...) {
+        thread.join();
+        if (failure)
+            std::rethrow_exception(failure);
+        throw;
+    }
+    thread.join();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 } // namespace
@@ -70,13 +106,22 @@ void FillButtonClick(Engine &e, RunView &view)
         ws.StringGrid2.setCell(c, 0, header);
     }
 
-    convertDecimalPoints(ws.ListBoxN);
-    convertDecimalPoints(ws.ListBoxO);
+    // The two files are independent until the pairing: a big pair is
+    // converted, cut and indexed side by side on two threads.
+    IdIndex oldIds, newIds;
+    bothSides(
+        ws.ListBoxO.size() + ws.ListBoxN.size() > kParallelLines,
+        [&] {
+            convertDecimalPoints(ws.ListBoxN);
+            cutPlayerLines(ws.ListBoxN, ws.StringGrid2);
+            newIds.build(ws.StringGrid2, 0);
+        },
+        [&] {
+            convertDecimalPoints(ws.ListBoxO);
+            cutPlayerLines(ws.ListBoxO, ws.StringGrid1);
+            oldIds.build(ws.StringGrid1, 0);
+        });
 
-    cutPlayerLines(ws.ListBoxO, ws.StringGrid1);
-    cutPlayerLines(ws.ListBoxN, ws.StringGrid2);
-
-    const IdIndex oldIds(ws.StringGrid1, 0), newIds(ws.StringGrid2, 0);
     const auto firstNewRow = pairRosters(ws, oldIds, newIds);
     fillChooser(ws, newIds, firstNewRow, e.chooser);
 
