@@ -69,6 +69,12 @@ std::size_t IdIndex::slotOf(std::int32_t id) const
     return i;
 }
 
+void IdIndex::prefetch(std::int32_t id) const
+{
+    if (!m_slots.empty())
+        __builtin_prefetch(&m_slots[mix(id) & (m_slots.size() - 1)]);
+}
+
 int IdIndex::first(std::int32_t id) const
 {
     if (m_slots.empty())

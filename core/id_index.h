@@ -25,6 +25,8 @@ public:
 
     // The first row (from 1) whose text is the plain decimal of `id`, or -1.
     int first(std::int32_t id) const;
+    // A hint that first(id) is coming.
+    void prefetch(std::int32_t id) const;
     // The next such row below `row`, or -1.
     int next(int row) const { return m_next[static_cast<std::size_t>(row)]; }
 

@@ -4,6 +4,8 @@
 #include "core/numbers.h"
 #include "core/texts.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace squadlens {
@@ -22,6 +24,52 @@ int groupOf(std::string_view code)
     return 8;
 }
 
+// For each row of `table` from 1, the first row of the other table that
+// spells its converted id (-1 for none, kNoNumber when its id converts not).
+constexpr std::int32_t kNoNumber = -2;
+std::vector<std::int32_t> lookUpAll(const TextTable &table, const IdIndex &other)
+{
+    std::vector<std::int32_t> rows(static_cast<std::size_t>(std::max(table.rowCount(), 1)), -1);
+    constexpr int kBlock = 16;
+    std::optional<std::int32_t> ids[kBlock];
+    for (int base = 1; base < table.rowCount(); base += kBlock) {
+        const int count = std::min(kBlock, table.rowCount() - base);
+        for (int k = 0; k < count; ++k) {
+            ids[k] = tryStrToInt(table.cell(Id, base + k));
+            if (ids[k])
+                other.prefetch(*ids[k]);
+        }
+        for (int k = 0; k < count; ++k)
+            rows[static_cast<std::size_t>(base + k)] = ids[k] ? other.first(*ids[k]) : kNoNumber;
+    }
+    return rows;
+}
+
+// Brings the rows that the pairing of olds[i + 12], olds[i + 8] and
+// olds[i + 4] will read towards the cache, a step further each.
+void readAhead(const std::vector<int> &olds, std::size_t i, const std::vector<std::int32_t> &firstNewRow,
+               const TextTable &old, const TextTable &neu)
+{
+    if (i + 12 < olds.size()) {
+        const int r = olds[i + 12];
+        old.prefetchTag(r);
+        neu.prefetchTag(firstNewRow[static_cast<std::size_t>(r)]);
+    }
+    if (i + 8 < olds.size()) {
+        const int r = olds[i + 8];
+        old.prefetchRow(r);
+        if (const int q = firstNewRow[static_cast<std::size_t>(r)]; q >= 0)
+            neu.prefetchRow(q);
+    }
+    if (i + 4 < olds.size()) {
+        const int r = olds[i + 4];
+        old.prefetchCell(Id, r);
+        old.prefetchCell(Rating, r);
+        if (const int q = firstNewRow[static_cast<std::size_t>(r)]; q >= 0)
+            neu.prefetchCell(Value, q);
+    }
+}
+
 std::array<std::vector<int>, kGroups> rowsByGroup(const TextTable &players)
 {
     std::array<std::vector<int>, kGroups> groups;
@@ -29,7 +77,6 @@ std::array<std::vector<int>, kGroups> rowsByGroup(const TextTable &players)
         groups[static_cast<std::size_t>(groupOf(players.cell(Position, row)))].push_back(row);
     return groups;
 }
-
 
 } // namespace
 
@@ -54,19 +101,28 @@ std::vector<std::int32_t> pairRosters(Workspace &ws, const IdIndex &oldIds, cons
     sub.setRowCount(old.rowCount());
     int next = 1;
 
-    std::vector<std::int32_t> firstNewRow(static_cast<std::size_t>(old.rowCount()), -1);
+    // Every lookup first, in table order, where the index can be read ahead;
+    // the writing below then converts each id where the pairing reaches it,
+    // so a bad id still stops it at the same place.
+    auto firstNewRow = lookUpAll(old, newIds);
+    const auto firstOldRow = lookUpAll(neu, oldIds);
+
     const auto oldGroups = rowsByGroup(old);
     const auto newGroups = rowsByGroup(neu);
     for (int g = 0; g < kGroups; ++g) {
-        for (int r : oldGroups[static_cast<std::size_t>(g)]) {
+        const auto &olds = oldGroups[static_cast<std::size_t>(g)];
+        for (std::size_t i = 0; i < olds.size(); ++i) {
+            readAhead(olds, i, firstNewRow, old, neu);
+            const int r = olds[i];
             sub.setCell(0, next, old.cell(Id, r));
             sub.setCell(1, next, old.cell(Name, r));
             sub.setCell(2, next, old.cell(Position, r));
             sub.setCell(3, next, old.cell(Rating, r));
             sub.setCell(5, next, old.cell(Value, r));
             sub.setCell(7, next, old.cell(Salary, r));
-            const int q = newIds.first(strToInt(old.cell(Id, r)));
-            firstNewRow[static_cast<std::size_t>(r)] = q;
+            const int q = firstNewRow[static_cast<std::size_t>(r)];
+            if (q == kNoNumber)
+                strToInt(old.cell(Id, r)); // stops the pairing here
             if (q >= 0) {
                 sub.setCell(4, next, neu.cell(Rating, q));
                 sub.setCell(6, next, neu.cell(Value, q));
@@ -81,7 +137,10 @@ std::vector<std::int32_t> pairRosters(Workspace &ws, const IdIndex &oldIds, cons
             ++next;
         }
         for (int q : newGroups[static_cast<std::size_t>(g)]) {
-            if (oldIds.first(strToInt(neu.cell(Id, q))) >= 0)
+            const int known = firstOldRow[static_cast<std::size_t>(q)];
+            if (known == kNoNumber)
+                strToInt(neu.cell(Id, q)); // stops the pairing here
+            if (known >= 0)
                 continue;
             sub.setRowCount(sub.rowCount() + 1);
             sub.setCell(0, next, neu.cell(Id, q));
@@ -97,6 +156,7 @@ std::vector<std::int32_t> pairRosters(Workspace &ws, const IdIndex &oldIds, cons
             ++next;
         }
     }
+    std::replace(firstNewRow.begin(), firstNewRow.end(), kNoNumber, -1);
     return firstNewRow;
 }
 
