@@ -106,24 +106,27 @@ void FillButtonClick(Engine &e, RunView &view)
         ws.StringGrid2.setCell(c, 0, header);
     }
 
-    // The two files are independent until the pairing: a big pair is
-    // converted, cut and indexed side by side on two threads.
-    IdIndex oldIds, newIds;
-    bothSides(
-        ws.ListBoxO.size() + ws.ListBoxN.size() > kParallelLines,
-        [&] {
-            convertDecimalPoints(ws.ListBoxN);
-            cutPlayerLines(ws.ListBoxN, ws.StringGrid2);
-            newIds.build(ws.StringGrid2, 0);
-        },
-        [&] {
-            convertDecimalPoints(ws.ListBoxO);
-            cutPlayerLines(ws.ListBoxO, ws.StringGrid1);
-            oldIds.build(ws.StringGrid1, 0);
-        });
+    {
+        // The two files are independent until the pairing: a big pair is
+        // converted, cut and indexed side by side on two threads. The
+        // indexes are gone before the summary tables take their memory.
+        IdIndex oldIds, newIds;
+        bothSides(
+            ws.ListBoxO.size() + ws.ListBoxN.size() > kParallelLines,
+            [&] {
+                convertDecimalPoints(ws.ListBoxN);
+                cutPlayerLines(ws.ListBoxN, ws.StringGrid2);
+                newIds.build(ws.StringGrid2, 0);
+            },
+            [&] {
+                convertDecimalPoints(ws.ListBoxO);
+                cutPlayerLines(ws.ListBoxO, ws.StringGrid1);
+                oldIds.build(ws.StringGrid1, 0);
+            });
 
-    const auto firstNewRow = pairRosters(ws, oldIds, newIds);
-    fillChooser(ws, newIds, firstNewRow, e.chooser);
+        const auto firstNewRow = pairRosters(ws, oldIds, newIds);
+        fillChooser(ws, newIds, firstNewRow, e.chooser);
+    }
 
     ClearTables(e.results, ws);
     fillSummaryTables(ws.SubGrid, e.results);
