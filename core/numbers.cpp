@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 namespace squadlens {
@@ -226,16 +227,19 @@ std::string AddDots(std::string_view text)
 {
     if (text == texts::newcomer() || text == texts::leaver())
         return std::string(text);
-    std::string out;
-    if (!text.empty() && text[0] == '-') {
-        out += '-';
-        text.remove_prefix(1);
-    }
-    out.reserve(out.size() + text.size() + text.size() / 3);
-    for (std::size_t k = 0; k < text.size(); ++k) {
-        if (k > 0 && (text.size() - k) % 3 == 0)
-            out += '.';
-        out += text[k];
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    const std::size_t groups = digits.empty() ? 0 : (digits.size() + 2) / 3;
+    std::string out((negative ? 1 : 0) + digits.size() + (groups > 0 ? groups - 1 : 0), '.');
+    char *p = out.data();
+    if (negative)
+        *p++ = '-';
+    // The leftmost group holds one to three characters, every other three.
+    std::size_t take = digits.size() - 3 * (groups > 0 ? groups - 1 : 0);
+    for (std::size_t i = 0; i < digits.size(); take = 3) {
+        std::memcpy(p, digits.data() + i, take);
+        p += take + 1;
+        i += take;
     }
     return out;
 }

@@ -11,6 +11,22 @@ TextTable::TextTable(int colCount, int rowCount) : m_cols(colCount)
     setRowCount(rowCount);
 }
 
+TextTable::TextTable(const TextTable &other)
+    : m_cols(other.m_cols), m_version(other.m_version), m_rows(other.m_rows), m_cells(other.m_cells),
+      m_text(other.m_text), m_overwritten(other.m_overwritten), m_big(other.m_big), m_source(other.m_source),
+      m_lineOffsets(other.m_lineOffsets), m_fieldStarts(other.m_fieldStarts)
+{
+    if (m_overwritten > 0)
+        compact();
+}
+
+TextTable &TextTable::operator=(const TextTable &other)
+{
+    if (this != &other)
+        *this = TextTable(other);
+    return *this;
+}
+
 void TextTable::setRowCount(int rows)
 {
     if (rows < 0)
@@ -114,8 +130,15 @@ void TextTable::setCell(int col, int row, std::string_view text)
     if (text.empty() && (m_rows[static_cast<std::size_t>(row)] & kKindMask) == kEmpty)
         return;
     const Cell stored = store(text);
-    writtenRow(row)[col] = stored;
+    Cell &cell = writtenRow(row)[col];
+    if ((cell & 0xFFFFFF) != kBigCell)
+        m_overwritten += cell & 0xFFFFFF;
+    cell = stored;
     ++m_version;
+    // A table whose cells are written again and again (the skills table)
+    // drops the texts no cell shows any more.
+    if (m_overwritten > (1u << 16) && m_overwritten > m_text.size() / 2)
+        compact();
 }
 
 void TextTable::setLineRow(int row, const std::shared_ptr<const std::string> &buffer, std::size_t lineOffset,
@@ -214,6 +237,7 @@ void TextTable::compact()
     std::swap(big, m_big);
     std::swap(lineOffsets, m_lineOffsets);
     std::swap(fieldStarts, m_fieldStarts);
+    m_overwritten = 0;
 
     const auto oldText = [&](Cell c) -> std::string_view {
         const std::uint64_t length = c & 0xFFFFFF, offset = c >> 24;

@@ -19,6 +19,11 @@ namespace squadlens {
 class TextTable {
 public:
     explicit TextTable(int colCount, int rowCount = 0);
+    // A copy holds the texts of the cells, never the overwritten ones.
+    TextTable(const TextTable &other);
+    TextTable &operator=(const TextTable &other);
+    TextTable(TextTable &&) noexcept = default;
+    TextTable &operator=(TextTable &&) noexcept = default;
 
     int colCount() const { return m_cols; }
     int rowCount() const { return static_cast<int>(m_rows.size()); }
@@ -83,6 +88,7 @@ private:
 
     std::vector<Cell> m_cells; // m_cols per written row
     std::string m_text;
+    std::size_t m_overwritten = 0; // bytes of m_text no cell shows any more
     std::vector<std::string> m_big;
 
     std::shared_ptr<const std::string> m_source;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <fstream>
 
 using namespace squadlens;
@@ -156,6 +157,40 @@ TEST(CutPlayerLine, ATableKeepsWhatItShowsWhenTheLinesChange)
     table.setCell(1, 1, "y"); // a written cell in a shown row
     EXPECT_EQ(table.cell(0, 1), "1.5");
     EXPECT_EQ(table.cell(1, 1), "y");
+}
+
+} // namespace
+
+namespace {
+
+// Cells written again and again, in written and shown rows, read back as a
+// plain map of the last texts says; so does a copy.
+TEST(TextTable, KeepsTheLastTextOfEveryCellThroughAnyNumberOfWrites)
+{
+    Lines lines{"/a/bb/ccc/", "/d//e/"};
+    TextTable table(4, 6);
+    cutPlayerLine(lines, 0, table, 1);
+    std::map<std::pair<int, int>, std::string> expected{{{0, 1}, "a"}, {{1, 1}, "bb"}, {{2, 1}, "ccc"}};
+    std::uint64_t x = 12345;
+    for (int i = 0; i < 300000; ++i) {
+        x = x * 6364136223846793005ull + 1442695040888963407ull;
+        const int col = static_cast<int>((x >> 33) % 4), row = static_cast<int>((x >> 40) % 6);
+        const std::string text((x >> 50) % 40, static_cast<char>('a' + i % 26));
+        table.setCell(col, row, text);
+        expected[{col, row}] = text;
+        if (i % 50000 == 0)
+            cutPlayerLine(lines, 1, table, 2); // a shown row again
+        if (i % 50000 == 0)
+            expected[{0, 2}] = "d", expected[{1, 2}] = "", expected[{2, 2}] = "e", expected[{3, 2}] = "";
+    }
+    const TextTable copy = table;
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 4; ++c) {
+            const auto it = expected.find({c, r});
+            const std::string want = it == expected.end() ? "" : it->second;
+            ASSERT_EQ(table.cell(c, r), want) << c << "," << r;
+            ASSERT_EQ(copy.cell(c, r), want) << c << "," << r;
+        }
 }
 
 } // namespace
