@@ -5,17 +5,50 @@
 namespace squadlens::report {
 namespace {
 
-// Always `cols` cells a row, whatever the table's own shape.
+// Backslash, TAB, CR and LF as their escapes; false for any other byte.
+bool appendEscape(std::string &out, char c)
+{
+    switch (c) {
+    case '\\': out += "\\\\"; return true;
+    case '\t': out += "\\t"; return true;
+    case '\r': out += "\\r"; return true;
+    case '\n': out += "\\n"; return true;
+    default: return false;
+    }
+}
+
+// A Windows-1251 cell as UTF-8 with its escapes, in one pass.
+void appendCell(std::string &out, std::string_view cp1251Text)
+{
+    for (const char c : cp1251Text) {
+        if (appendEscape(out, c))
+            continue;
+        if (static_cast<unsigned char>(c) < 0x80)
+            out += c;
+        else
+            appendUtf8(out, cp1251ToUnicode(static_cast<unsigned char>(c)));
+    }
+}
+
+// Always `cols` cells a row, whatever the table's own shape; written out in
+// large pieces.
 void writeRows(const TextTable &table, int first, int last, int cols, std::ostream &out)
 {
+    std::string buffer;
+    buffer.reserve(1 << 17);
     for (int row = first; row <= last; ++row) {
         for (int col = 0; col < cols; ++col) {
             if (col > 0)
-                out << '\t';
-            out << tsvCell(toUtf8(table.cell(col, row)));
+                buffer += '\t';
+            appendCell(buffer, table.cell(col, row));
         }
-        out << '\n';
+        buffer += '\n';
+        if (buffer.size() > (1 << 16)) {
+            out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            buffer.clear();
+        }
     }
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
 }
 
 } // namespace
@@ -24,15 +57,9 @@ std::string tsvCell(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        default: out += c;
-        }
-    }
+    for (const char c : text)
+        if (!appendEscape(out, c))
+            out += c;
     return out;
 }
 
