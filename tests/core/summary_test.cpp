@@ -168,3 +168,48 @@ TEST(SummaryFill, AMarkerTextWhereAPairedFigureBelongsIsNoNumber)
 }
 
 } // namespace
+
+namespace {
+
+TextTable bigPairing(int rows, const std::string &lastValue)
+{
+    TextTable sub(10, rows + 1);
+    for (int r = 1; r <= rows; ++r) {
+        const std::string cells[10] = {std::to_string(r), "P" + std::to_string(r), "GK", "50", "51",
+                                       "100", r == rows ? lastValue : "150", "10", "9", "1"};
+        for (int c = 0; c < 10; ++c)
+            sub.setCell(c, r, cells[c]);
+    }
+    return sub;
+}
+
+// A big squad is filled in two passes side by side; the result, and the
+// state a bad figure leaves, are those of the one-pass fill.
+TEST(SummaryFill, BigSquadsComeOutAsSmallOnesDo)
+{
+    ResultTables t = cleared();
+    fillSummaryTables(bigPairing(30000, "150"), t);
+    ASSERT_EQ(t.StringGrid_pay.rowCount(), 30002);
+    EXPECT_EQ(row(t.StringGrid_ru, 17), (V{"P17", "GK", "50", "51", "1,0"}));
+    EXPECT_EQ(row(t.StringGrid_pr, 29999), (V{"P29999", "GK", "100", "150", "50"}));
+    EXPECT_EQ(row(t.StringGrid_pay, 30000), (V{"P30000", "GK", "10", "9", "-1"}));
+    EXPECT_EQ(row(t.StringGrid_ru, 30001), (V{"Средний РУ:", "", "50,00", "51,00", "1,00"}));
+    EXPECT_EQ(row(t.StringGrid_pr, 30001), (V{"Общая стоимость:", "", "3.000.000", "4.500.000", "1.500.000"}));
+    EXPECT_EQ(row(t.StringGrid_pay, 30001), (V{"Общая ЗП:", "", "300.000", "270.000", "-30.000"}));
+
+    t = cleared();
+    try {
+        fillSummaryTables(bigPairing(30000, "bad"), t);
+        FAIL();
+    } catch (const Error &e) {
+        EXPECT_STREQ(e.what(), "'bad' is not a valid integer value");
+    }
+    EXPECT_EQ(t.StringGrid_ru.rowCount(), 30002);
+    EXPECT_EQ(row(t.StringGrid_ru, 30000), (V{"P30000", "GK", "50", "51", "1,0"}));
+    EXPECT_EQ(row(t.StringGrid_pr, 30000), (V{"P30000", "GK", "100", "", ""}));
+    EXPECT_EQ(row(t.StringGrid_pay, 30000), (V{"", "", "", "", ""}));
+    EXPECT_EQ(row(t.StringGrid_pay, 29999), (V{"P29999", "GK", "10", "9", "-1"}));
+    EXPECT_EQ(row(t.StringGrid_ru, 30001), (V{"", "", "", "", ""}));
+}
+
+} // namespace
