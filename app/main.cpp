@@ -6,10 +6,12 @@
 #include "ui/Cellunit.h"
 #include "ui/Mainunit.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/system.h"
 
 #include <QIcon>
 
 #include <cstdio>
+#include <memory>
 #include <exception>
 
 int main(int argc, char *argv[])
@@ -25,13 +27,19 @@ int main(int argc, char *argv[])
         squadlens::platform::runReported([] {
             squadlens::Engine engine;
             TForm1 Form1(engine);
-            TCellForm CellForm(engine.ws);
-            // Closing the main window ends the program, the source-data
-            // window with it.
-            CellForm.setAttribute(Qt::WA_QuitOnClose, false);
-            Form1.setCellForm(&CellForm);
+            // The source-data window stays hidden until asked for; it is
+            // built once the main window has painted, so the start is quick.
+            std::unique_ptr<TCellForm> CellForm;
+            squadlens::platform::afterFirstPaint(&Form1, [&] {
+                CellForm = std::make_unique<TCellForm>(engine.ws);
+                // Closing the main window ends the program, the source-data
+                // window with it.
+                CellForm->setAttribute(Qt::WA_QuitOnClose, false);
+                Form1.setCellForm(CellForm.get());
+            });
             Form1.show();
             QApplication::exec();
+            Form1.setCellForm(nullptr);
         });
     } catch (const std::exception &e) {
         // No application object to show a box with.

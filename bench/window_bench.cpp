@@ -7,6 +7,7 @@
 
 #include "bench/squad_generator.h"
 #include "core/engine.h"
+#include "ui/Cellunit.h"
 #include "ui/Mainunit.h"
 #include "ui/platform/open_dialog.h"
 #include "ui/platform/system.h"
@@ -51,8 +52,11 @@ int firstPaint(int argc, char **argv, bool form)
     QApplication app(argc, argv);
     FirstPaint filter;
     if (form) {
+        // As the program starts: the main window, and the hidden source-data
+        // window once it has painted.
         static Engine engine;
         auto *window = new TForm1(engine);
+        platform::afterFirstPaint(window, [window] { window->setCellForm(new TCellForm(engine.ws)); });
         window->installEventFilter(&filter);
         window->show();
     } else {

@@ -74,13 +74,15 @@ def _filter_rows(rows, bpp):
     return bytes(out)
 
 
-def write_png(path, width, height, rows, alpha):
-    """rows: list of bytes objects, RGB or RGBA, 8 bits per channel."""
+def write_png(path, width, height, rows, alpha, level=9):
+    """rows: list of bytes objects, RGB or RGBA, 8 bits per channel.
+    level 0 stores the pixels uncompressed: the window's first frame shows
+    the big pictures, and inflating them would delay it."""
     bpp = 4 if alpha else 3
     raw = _filter_rows(rows, bpp)
     ihdr = struct.pack(">IIBBBBB", width, height, 8, 6 if alpha else 2, 0, 0, 0)
     data = b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", ihdr) + \
-        _chunk(b"IDAT", zlib.compress(raw, 9)) + _chunk(b"IEND", b"")
+        _chunk(b"IDAT", zlib.compress(raw, level)) + _chunk(b"IEND", b"")
     with open(path, "wb") as f:
         f.write(data)
     return len(data)
@@ -315,7 +317,7 @@ def make_background(path):
             bl = clamp(40 * light, 0, 255)
             row += bytes((int(r), int(g), int(bl)))
         rows.append(bytes(row))
-    return write_png(path, w, h, rows, alpha=False)
+    return write_png(path, w, h, rows, alpha=False, level=0)
 
 
 def _ball_model():
@@ -470,7 +472,7 @@ def make_logo(path):
     # Pale football, left.
     football(c, 140, 246, 92, rgb(210, 219, 233), rgb(226, 233, 243),
              rgb(251, 252, 255), 3.0, turn=(0.35, -0.25, 0.2))
-    return write_png(path, w, h, c.rows(alpha=True), alpha=True)
+    return write_png(path, w, h, c.rows(alpha=True), alpha=True, level=0)
 
 
 def make_icon(path):

@@ -3,6 +3,7 @@
 #include "ui/platform/colours.h"
 
 #include <QEvent>
+#include <QPalette>
 #include <QPainter>
 
 namespace squadlens::platform {
@@ -125,7 +126,12 @@ StringGrid::StringGrid(const TextTable &table, QWidget *parent)
     setGridStyle(Qt::SolidLine);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setStyleSheet(QStringLiteral("QTableView { gridline-color: #c0c0c0; background: white; }"));
+    // Grid lines and background through the palette: a style sheet would
+    // cost every grid a style of its own and the window a slower start.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Mid, QColor(0xc0, 0xc0, 0xc0));
+    colours.setColor(QPalette::Base, Qt::white);
+    setPalette(colours);
     // A reset loses the section sizes of columns that were gone meanwhile.
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { setColumnWidths(m_widths); });
 }

@@ -1,6 +1,9 @@
 #include "ui/platform/system.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 #include <QDesktopServices>
 #include <QMessageBox>
 
@@ -47,5 +50,42 @@ void openUrl(const QUrl &url)
 }
 
 UrlOpener setUrlOpener(UrlOpener opener) { return std::exchange(urlOpener(), std::move(opener)); }
+
+namespace {
+
+// Watches one widget for its first paint, then runs its work once, after
+// the painting, and goes.
+class FirstPaintWatcher : public QObject {
+public:
+    FirstPaintWatcher(QWidget *widget, std::function<void()> work)
+        : QObject(widget), m_work(std::move(work))
+    {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                m_work();
+                deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_work;
+    bool m_done = false;
+};
+
+} // namespace
+
+void afterFirstPaint(QWidget *widget, std::function<void()> work)
+{
+    new FirstPaintWatcher(widget, std::move(work));
+}
 
 } // namespace squadlens::platform

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace squadlens::platform {
 
 enum class BoxIcon { Error, Information };
@@ -23,5 +25,8 @@ MessageBoxFunction setMessageBoxFunction(MessageBoxFunction function);
 using UrlOpener = std::function<void(const QUrl &url)>;
 void openUrl(const QUrl &url);
 UrlOpener setUrlOpener(UrlOpener opener);
+
+// Runs `work` once, as soon as `widget` has painted for the first time.
+void afterFirstPaint(QWidget *widget, std::function<void()> work);
 
 } // namespace squadlens::platform
