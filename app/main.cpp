@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
 
         squadlens::platform::runReported([] {
             squadlens::Engine engine;
-            TForm1 Form1(engine);
+            TForm1 Form1(engine, nullptr, TForm1::Start::ResultAreaAfterFirstPaint);
             // The source-data window stays hidden until asked for; it is
             // built once the main window has painted, so the start is quick.
             std::unique_ptr<TCellForm> CellForm;

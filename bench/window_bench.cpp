@@ -22,10 +22,12 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <sys/wait.h>
@@ -36,14 +38,19 @@ using namespace squadlens;
 
 namespace {
 
-// Quits the application once `target` has painted.
+// Ends the process as soon as the watched window has painted its first
+// frame, the window and all its widgets: the window system's first expose
+// paints them all. What the program does after that frame is not counted.
 class FirstPaint : public QObject {
 public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QApplication::quit);
-        return QObject::eventFilter(watched, event);
+        if (event->type() != QEvent::Expose || !static_cast<QWindow *>(watched)->isExposed())
+            return QObject::eventFilter(watched, event);
+        watched->removeEventFilter(this);
+        QCoreApplication::sendEvent(watched, event);
+        std::fflush(nullptr);
+        std::_Exit(0);
     }
 };
 
@@ -55,15 +62,15 @@ int firstPaint(int argc, char **argv, bool form)
         // As the program starts: the main window, and the hidden source-data
         // window once it has painted.
         static Engine engine;
-        auto *window = new TForm1(engine);
+        auto *window = new TForm1(engine, nullptr, TForm1::Start::ResultAreaAfterFirstPaint);
         platform::afterFirstPaint(window, [window] { window->setCellForm(new TCellForm(engine.ws)); });
-        window->installEventFilter(&filter);
         window->show();
+        window->windowHandle()->installEventFilter(&filter);
     } else {
         auto *window = new QMainWindow;
         window->setCentralWidget(new QLabel(QStringLiteral("Vantor Squadlens")));
-        window->installEventFilter(&filter);
         window->show();
+        window->windowHandle()->installEventFilter(&filter);
     }
     return QApplication::exec();
 }

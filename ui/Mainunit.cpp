@@ -76,6 +76,8 @@ template <typename L = Label> L *labelAt(QWidget *parent, const char *name, cons
     return l;
 }
 
+QString versionCaption() { return QStringLiteral("версия 1.0"); }
+
 QPixmap resourcePicture(const char *path)
 {
     QPixmap picture(QString::fromLatin1(path));
@@ -137,7 +139,7 @@ void linkStyle(Label *link)
 
 } // namespace
 
-TForm1::TForm1(Engine &engine, QWidget *parent)
+TForm1::TForm1(Engine &engine, QWidget *parent, Start start)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_engine(engine), m_handlers(engine, *this)
@@ -150,7 +152,6 @@ TForm1::TForm1(Engine &engine, QWidget *parent)
     image(this, "Image1", QRect(0, 0, 489, 553), ":/background.png", true);
     buildTopStrip();
     buildStartScreen();
-    buildResultArea();
     buildHiddenControls();
 
     openOldFileDialog = named(new platform::OpenDialog(this), "openOldFileDialog");
@@ -159,6 +160,10 @@ TForm1::TForm1(Engine &engine, QWidget *parent)
         d->Filter = QStringLiteral("Файлы для Билда (*.zip,*.dat) (*.dat *.zip)");
 
     FormCreate();
+    if (start == Start::Whole)
+        ensureResultArea();
+    else
+        platform::afterFirstPaint(this, [this] { ensureResultArea(); });
     syncFromCore();
 
     if (const QScreen *s = screen())
@@ -334,7 +339,7 @@ void TForm1::buildAboutPage(QWidget *page)
     image(Panel2, "Image2", QRect(0, 56, 441, 401), ":/logo.png", false);
     TitleBlock b = titleBlock(Panel2, "Label1", "Label2", "Label6", "Label5", 434);
     Label5 = b.version;
-    Label5->setText(QStringLiteral("версия 1.0"));
+    Label5->setText(versionCaption());
 
     Label8 = labelAt<LinkLabel>(Panel2, "Label8", QStringLiteral("www.f-vantor.ru"), QPoint(4, 447));
     linkStyle(Label8);
@@ -383,30 +388,52 @@ void TForm1::buildHiddenControls()
 
 void TForm1::FormCreate()
 {
-    Label22->setText(Label5->text());
+    // The About page's version line and this one are the same text, written
+    // once (versionCaption), whichever page is built first.
+    Label22->setText(versionCaption());
 
-    QCursor arrow(Qt::ArrowCursor), hand(Qt::PointingHandCursor);
+    m_arrowCursor = QCursor(Qt::ArrowCursor);
+    m_handCursor = QCursor(Qt::PointingHandCursor);
     const QPixmap arrowPicture = resourcePicture(":/cursor_arrow.png");
     const QPixmap handPicture = resourcePicture(":/cursor_hand.png");
     if (!arrowPicture.isNull())
-        arrow = QCursor(arrowPicture, 0, 0);
+        m_arrowCursor = QCursor(arrowPicture, 0, 0);
     if (!handPicture.isNull())
-        hand = QCursor(handPicture, 0, 0);
+        m_handCursor = QCursor(handPicture, 0, 0);
 
-    setCursor(arrow);
-    for (int i = 0; i < PageControl1->count(); ++i)
-        PageControl1->widget(i)->setCursor(arrow);
-    for (QWidget *w : std::initializer_list<QWidget *>{Panel1, Panel3, Panel4, findChild<QFrame *>("Panel2"),
-                                                       StringGrid_ru, StringGrid_pr, StringGrid_pay, StringGrid3})
-        w->setCursor(arrow);
-    for (QWidget *w : std::initializer_list<QWidget *>{ComboBox3, openOldFileButton, openNewFileButton, Label21,
-                                                       Label8, Label12, Label24, PageControl1->tabBar()})
-        w->setCursor(hand);
-    PageControl1->setCursor(hand);
+    setCursor(m_arrowCursor);
+    for (QWidget *w : std::initializer_list<QWidget *>{Panel1, Panel3})
+        w->setCursor(m_arrowCursor);
+    for (QWidget *w : std::initializer_list<QWidget *>{openOldFileButton, openNewFileButton, Label21, Label24})
+        w->setCursor(m_handCursor);
 
     const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     openOldFileDialog->InitialDir = folder;
     openNewFileDialog->InitialDir = folder;
+}
+
+void TForm1::resultAreaCursors()
+{
+    for (int i = 0; i < PageControl1->count(); ++i)
+        PageControl1->widget(i)->setCursor(m_arrowCursor);
+    for (QWidget *w : std::initializer_list<QWidget *>{Panel4, findChild<QFrame *>("Panel2"), StringGrid_ru,
+                                                       StringGrid_pr, StringGrid_pay, StringGrid3})
+        w->setCursor(m_arrowCursor);
+    for (QWidget *w : std::initializer_list<QWidget *>{ComboBox3, Label8, Label12, PageControl1->tabBar()})
+        w->setCursor(m_handCursor);
+    PageControl1->setCursor(m_handCursor);
+}
+
+void TForm1::ensureResultArea()
+{
+    if (Panel4)
+        return;
+    buildResultArea();
+    resultAreaCursors();
+    // A link clicked on the start screen is visited on the About page too.
+    Label8->setFontColour(Label21->fontColour());
+    Label12->setFontColour(Label24->fontColour());
+    syncFromCore();
 }
 
 void TForm1::syncFromCore()
@@ -427,7 +454,8 @@ void TForm1::syncFromCore()
         s.path->setFontColour(path.colour);
         s.team->setText(utf8(team.caption));
         s.team->setFontColour(team.colour);
-        s.field->setText(QFile::decodeName(QByteArray::fromStdString(m_handlers.path(s.side))));
+        if (s.field)
+            s.field->setText(QFile::decodeName(QByteArray::fromStdString(m_handlers.path(s.side))));
         s.dialog->Tag = m_handlers.dialogTag(s.side);
     }
     L1->setText(platform::fromCp1251(m_engine.L1));
@@ -436,13 +464,14 @@ void TForm1::syncFromCore()
     TID2->setText(platform::fromCp1251(m_engine.TID2));
 
     m_idModel->refresh();
-    {
+    if (Panel4) {
         const QSignalBlocker block(ComboBox3);
         m_chooserModel->refresh();
         ComboBox3->setCurrentIndex(m_engine.chooser.itemIndex);
     }
-    for (StringGrid *g : {StringGrid3, StringGrid_ru, StringGrid_pr, StringGrid_pay, StringGrid_roster})
-        g->refresh();
+    if (Panel4)
+        for (StringGrid *g : {StringGrid3, StringGrid_ru, StringGrid_pr, StringGrid_pay, StringGrid_roster})
+            g->refresh();
     if (m_cellForm)
         m_cellForm->refresh();
 }
@@ -458,6 +487,7 @@ void TForm1::syncSkillsTable()
 
 void TForm1::runHandler(const std::function<void()> &handler, void (TForm1::*sync)())
 {
+    ensureResultArea();
     if (platform::runReported(handler, [this, sync] { (this->*sync)(); }))
         (this->*sync)();
 }
@@ -499,13 +529,15 @@ void TForm1::PageControl1Change()
 void TForm1::Label21Click()
 {
     Label21->setFontColour(clPurple);
-    Label8->setFontColour(clPurple);
+    if (Label8)
+        Label8->setFontColour(clPurple);
     platform::openUrl(QUrl(QString::fromLatin1(kSiteUrl)));
 }
 
 void TForm1::Label12Click()
 {
-    Label12->setFontColour(clPurple);
+    if (Label12)
+        Label12->setFontColour(clPurple);
     Label24->setFontColour(clPurple);
     platform::openUrl(QUrl(QString::fromLatin1(kAuthorUrl)));
 }
@@ -521,14 +553,20 @@ void TForm1::SpeedButton1Click()
 
 void TForm1::showResultArea()
 {
+    ensureResultArea();
     Panel4->show();
     Panel4->raise();
 }
 
-void TForm1::setActivePage(Page page) { PageControl1->setActivePage(static_cast<int>(page)); }
+void TForm1::setActivePage(Page page)
+{
+    ensureResultArea();
+    PageControl1->setActivePage(static_cast<int>(page));
+}
 
 void TForm1::setTabHighlighted(Page page, bool highlighted)
 {
+    ensureResultArea();
     PageControl1->setTabHighlighted(static_cast<int>(page), highlighted);
 }
 

@@ -10,6 +10,7 @@
 #include "core/engine.h"
 #include "core/path_handlers.h"
 
+#include <QCursor>
 #include <QWidget>
 
 #include <memory>
@@ -38,7 +39,11 @@ inline constexpr const char *kAuthorUrl = "https://www.f-vantor.ru/manager/squad
 class TForm1 : public QWidget, private squadlens::HandlerView {
     Q_OBJECT
 public:
-    explicit TForm1(squadlens::Engine &engine, QWidget *parent = nullptr);
+    // The result area (the pages, their tables, the About page) is hidden
+    // until the first comparison; the program builds it once the window has
+    // painted, so the first frame comes sooner. Built at once otherwise.
+    enum class Start { Whole, ResultAreaAfterFirstPaint };
+    explicit TForm1(squadlens::Engine &engine, QWidget *parent = nullptr, Start start = Start::Whole);
     ~TForm1() override;
 
     squadlens::Engine &engine() { return m_engine; }
@@ -49,6 +54,8 @@ public:
 
     // Shows the core's state: labels, hidden fields, chooser, tables.
     void syncFromCore();
+    // Builds the result area now if it is not built yet.
+    void ensureResultArea();
 
 public slots:
     void openOldFileButtonClick();
@@ -73,6 +80,7 @@ private:
     void buildAboutPage(QWidget *page);
     void buildHiddenControls();
     void FormCreate();
+    void resultAreaCursors();
 
     void openFileButtonClick(squadlens::Side side);
     // Runs a core handler in the error report, then shows the state it left
@@ -84,18 +92,19 @@ private:
     squadlens::PathHandlers m_handlers;
     TCellForm *m_cellForm = nullptr;
 
-    QFrame *Panel1, *Panel3, *Panel4;
+    QFrame *Panel1, *Panel3, *Panel4 = nullptr;
     squadlens::platform::Label *Label3, *LabelOF, *Label4, *LabelNF;
     QToolButton *openOldFileButton, *openNewFileButton;
-    squadlens::platform::Label *Label22, *Label5;
-    squadlens::platform::LinkLabel *Label21, *Label24, *Label8, *Label12;
-    squadlens::platform::PageControl *PageControl1;
-    QComboBox *ComboBox3;
-    squadlens::platform::LinesModel *m_chooserModel;
-    squadlens::platform::StringGrid *StringGrid3, *StringGrid_ru, *StringGrid_pr, *StringGrid_pay,
-        *StringGrid_roster;
-    QLineEdit *openOldFilePath, *openNewFilePath;
-    QPushButton *FillButton;
+    squadlens::platform::Label *Label22, *Label5 = nullptr;
+    squadlens::platform::LinkLabel *Label21, *Label24, *Label8 = nullptr, *Label12 = nullptr;
+    squadlens::platform::PageControl *PageControl1 = nullptr;
+    QComboBox *ComboBox3 = nullptr;
+    squadlens::platform::LinesModel *m_chooserModel = nullptr;
+    squadlens::platform::StringGrid *StringGrid3 = nullptr, *StringGrid_ru = nullptr, *StringGrid_pr = nullptr,
+                                    *StringGrid_pay = nullptr, *StringGrid_roster = nullptr;
+    QLineEdit *openOldFilePath = nullptr, *openNewFilePath = nullptr;
+    QPushButton *FillButton = nullptr;
+    QCursor m_arrowCursor, m_handCursor;
     squadlens::platform::Label *L1, *L2, *TID1, *TID2;
     QListView *ListBox1;
     squadlens::platform::LinesModel *m_idModel;

@@ -92,6 +92,7 @@ private slots:
     void selectedSummaryRowKeepsThePaleBackground();
     void speedButtonShowsTheSourceWindow();
     void largeSquadStaysResponsive();
+    void resultAreaBuiltAfterTheFirstPaint();
 
 private:
     template <typename T = QWidget> T *child(const char *name) const
@@ -723,6 +724,49 @@ void MainunitTest::largeSquadStaysResponsive()
     QCOMPARE(grid->textModel()->rowCount(), 20001);
     QCOMPARE(child<QComboBox>("ComboBox3")->count(), 20000);
     QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+}
+
+// The program's own start: the result area comes after the first frame, and
+// whatever reaches it first (the first paint, a comparison, a link) finds it
+// as a window built whole would show it.
+void MainunitTest::resultAreaBuiltAfterTheFirstPaint()
+{
+    uitest::UrlRecorder urls;
+    Engine engine;
+    TForm1 form(engine, nullptr, TForm1::Start::ResultAreaAfterFirstPaint);
+    form.pathHandlers().setScratchFolder(m_dir->filePath(QStringLiteral("late")).toStdString());
+    QVERIFY(!form.findChild<QWidget *>(QStringLiteral("Panel4")));
+    QCOMPARE(form.findChild<Label *>(QStringLiteral("Label22"))->text(), QStringLiteral("версия 1.0"));
+    QTest::mouseClick(form.findChild<QWidget *>(QStringLiteral("Label21")), Qt::LeftButton);
+
+    form.show();
+    QVERIFY(QTest::qWaitFor([&] { return form.findChild<QWidget *>(QStringLiteral("Panel4")) != nullptr; }));
+    auto *panel4 = form.findChild<QWidget *>(QStringLiteral("Panel4"));
+    QVERIFY(!panel4->isVisible());
+    QCOMPARE(form.findChild<Label *>(QStringLiteral("Label5"))->text(), QStringLiteral("версия 1.0"));
+    QCOMPARE(form.findChild<Label *>(QStringLiteral("Label8"))->fontColour(), kPurple);
+    QCOMPARE(form.findChild<Label *>(QStringLiteral("Label12"))->fontColour(), kBlue);
+
+    // Built at once when a comparison comes before the first paint.
+    Engine early;
+    TForm1 quick(early, nullptr, TForm1::Start::ResultAreaAfterFirstPaint);
+    quick.pathHandlers().setScratchFolder(m_dir->filePath(QStringLiteral("early")).toStdString());
+    const auto answer = [&](const char *dialog, const QString &path) {
+        quick.findChild<OpenDialog *>(QString::fromLatin1(dialog))
+            ->setShowFunction([path](const OpenDialog &) { return std::optional<QString>(path); });
+    };
+    answer("openOldFileDialog", team(QStringLiteral("q-old.dat"), "4127", "01.07.2025", oldSquad()));
+    quick.openOldFileButtonClick();
+    answer("openNewFileDialog", team(QStringLiteral("q-new.dat"), "4127", "01.07.2026", newSquad()));
+    quick.openNewFileButtonClick();
+    auto *grid = quick.findChild<StringGrid *>(QStringLiteral("StringGrid_ru"));
+    QVERIFY(grid);
+    QCOMPARE(grid->textModel()->rowCount(), early.results.StringGrid_ru.rowCount() - 1);
+    QVERIFY(!quick.findChild<QWidget *>(QStringLiteral("Panel4"))->isHidden());
+    QCOMPARE(quick.findChild<QComboBox *>(QStringLiteral("ComboBox3"))->count(),
+             static_cast<int>(early.chooser.ComboBox3.size()));
+    QCOMPARE(quick.findChild<QWidget *>(QStringLiteral("StringGrid3"))->cursor().shape(),
+             form.findChild<QWidget *>(QStringLiteral("StringGrid3"))->cursor().shape());
 }
 
 QTEST_MAIN(MainunitTest)
