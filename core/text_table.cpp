@@ -47,32 +47,34 @@ void TextTable::clear()
 
 namespace {
 
+// Huge pages only where rows are read at random later (the player tables):
+// for tables written and read in order they buy nothing, and getting them
+// costs the kernel more than the pages' first touch.
 template <typename Vector>
-void reserveBig(Vector &v, std::size_t count)
+void reserveBig(Vector &v, std::size_t count, bool hugePages)
 {
     if (count <= v.capacity())
         return;
     v.reserve(count);
-    adviseHugePages(v.data(), v.capacity() * sizeof(typename Vector::value_type));
+    if (hugePages)
+        adviseHugePages(v.data(), v.capacity() * sizeof(typename Vector::value_type));
 }
 
 } // namespace
 
 void TextTable::reserveWritten(int rows, std::size_t textBytes)
 {
-    reserveBig(m_rows, static_cast<std::size_t>(rows));
-    reserveBig(m_cells, static_cast<std::size_t>(rows) * static_cast<std::size_t>(m_cols));
-    if (textBytes > m_text.capacity()) {
+    reserveBig(m_rows, static_cast<std::size_t>(rows), false);
+    reserveBig(m_cells, static_cast<std::size_t>(rows) * static_cast<std::size_t>(m_cols), false);
+    if (textBytes > m_text.capacity())
         m_text.reserve(textBytes);
-        adviseHugePages(m_text.data(), m_text.capacity());
-    }
 }
 
 void TextTable::reserveLineRows(int rows)
 {
-    reserveBig(m_rows, static_cast<std::size_t>(rows));
-    reserveBig(m_lineOffsets, static_cast<std::size_t>(rows));
-    reserveBig(m_fieldStarts, static_cast<std::size_t>(rows) * static_cast<std::size_t>(m_cols));
+    reserveBig(m_rows, static_cast<std::size_t>(rows), true);
+    reserveBig(m_lineOffsets, static_cast<std::size_t>(rows), true);
+    reserveBig(m_fieldStarts, static_cast<std::size_t>(rows) * static_cast<std::size_t>(m_cols), true);
 }
 
 std::string_view TextTable::cell(int col, int row) const
