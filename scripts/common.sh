@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libzip-dev fonts-dejavu-core xvfb xauth)
+          qt6-base-dev libzip-dev fonts-dejavu-core xvfb xauth locales)
 
 install_packages() {
   local missing=()
@@ -17,6 +17,15 @@ install_packages() {
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# A Russian locale, for the test that numbers read and write the same under
+# the locale a Russian user's desktop sets (the window takes it from there).
+ensure_russian_locale() {
+  locale -a 2>/dev/null | grep -qiE '^ru_RU\.utf-?8$' && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8 || echo "No Russian locale: its test will be skipped."
 }
 
 # build DIR [cmake options...]
