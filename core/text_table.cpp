@@ -2,6 +2,7 @@
 
 #include "core/huge_pages.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace squadlens {
@@ -14,7 +15,7 @@ TextTable::TextTable(int colCount, int rowCount) : m_cols(colCount)
 TextTable::TextTable(const TextTable &other)
     : m_cols(other.m_cols), m_version(other.m_version), m_rows(other.m_rows), m_cells(other.m_cells),
       m_text(other.m_text), m_overwritten(other.m_overwritten), m_big(other.m_big), m_source(other.m_source),
-      m_lineOffsets(other.m_lineOffsets), m_fieldStarts(other.m_fieldStarts)
+      m_lineOffsets(other.m_lineOffsets), m_fieldSteps(other.m_fieldSteps)
 {
     if (m_overwritten > 0)
         compact();
@@ -74,7 +75,7 @@ void TextTable::reserveLineRows(int rows)
 {
     reserveBig(m_rows, static_cast<std::size_t>(rows), true);
     reserveBig(m_lineOffsets, static_cast<std::size_t>(rows), true);
-    reserveBig(m_fieldStarts, static_cast<std::size_t>(rows) * static_cast<std::size_t>(m_cols), true);
+    reserveBig(m_fieldSteps, static_cast<std::size_t>(rows) * stride(), true);
 }
 
 std::string_view TextTable::cell(int col, int row) const
@@ -103,8 +104,8 @@ void TextTable::prefetchRow(int row) const
         __builtin_prefetch(&m_cells[index * m_cols]);
     } else if ((tag & kKindMask) == kLine) {
         __builtin_prefetch(&m_lineOffsets[index]);
-        __builtin_prefetch(&m_fieldStarts[index * m_cols]);
-        __builtin_prefetch(&m_fieldStarts[index * m_cols + m_cols - 1]);
+        __builtin_prefetch(&m_fieldSteps[index * stride()]);
+        __builtin_prefetch(&m_fieldSteps[index * stride() + stride() - 1]);
     }
 }
 
@@ -119,9 +120,8 @@ void TextTable::prefetchCell(int col, int row) const
         if ((cell & 0xFFFFFF) != kBigCell && (cell >> 24) < m_text.size())
             __builtin_prefetch(m_text.data() + (cell >> 24));
     } else if ((tag & kKindMask) == kLine) {
-        const std::uint16_t start = m_fieldStarts[index * m_cols + col];
-        if (start != kNoField)
-            __builtin_prefetch(m_source->data() + m_lineOffsets[index] + start);
+        if (col < m_fieldSteps[index * stride()])
+            __builtin_prefetch(m_source->data() + m_lineOffsets[index] + fieldStart(static_cast<std::uint32_t>(index), col));
     }
 }
 
@@ -148,24 +148,50 @@ void TextTable::setLineRow(int row, const std::shared_ptr<const std::string> &bu
 {
     if (row < 0 || row >= rowCount())
         return;
+
+    // The fields a line has come first; each starts after the one before.
+    int fields = 0;
+    bool fits = true;
+    for (std::size_t before = 0; fields < m_cols && starts[fields] != kNoField; ++fields) {
+        fits = fits && starts[fields] - before <= 0xFF;
+        before = starts[fields];
+    }
+
+    Tag &tag = m_rows[static_cast<std::size_t>(row)];
+    if (!fits) {
+        // A field of 255 characters or more: the row keeps copies instead.
+        tag = kEmpty;
+        const std::string_view line = std::string_view(*buffer).substr(lineOffset);
+        for (int c = 0; c < fields; ++c) {
+            const std::string_view rest = line.substr(starts[c]);
+            setCell(c, row, rest.substr(0, rest.find('/')));
+        }
+        ++m_version;
+        return;
+    }
+
     if (m_source != buffer) {
         // Line rows of another buffer become written rows first.
         for (int r = 0; r < rowCount(); ++r)
             if ((m_rows[static_cast<std::size_t>(r)] & kKindMask) == kLine)
                 writtenRow(r);
         m_lineOffsets.clear();
-        m_fieldStarts.clear();
+        m_fieldSteps.clear();
         m_source = buffer;
     }
-    Tag &tag = m_rows[static_cast<std::size_t>(row)];
-    if ((tag & kKindMask) == kLine) {
-        const std::size_t index = tag & ~kKindMask;
-        m_lineOffsets[index] = lineOffset;
-        std::memcpy(&m_fieldStarts[index * m_cols], starts, sizeof(std::uint16_t) * m_cols);
-    } else {
+    if ((tag & kKindMask) != kLine) {
         tag = kLine | static_cast<Tag>(m_lineOffsets.size());
-        m_lineOffsets.push_back(lineOffset);
-        m_fieldStarts.insert(m_fieldStarts.end(), starts, starts + m_cols);
+        m_lineOffsets.push_back(0);
+        m_fieldSteps.resize(m_fieldSteps.size() + stride());
+    }
+    const std::size_t index = tag & ~kKindMask;
+    m_lineOffsets[index] = lineOffset;
+    std::uint8_t *steps = &m_fieldSteps[index * stride()];
+    std::fill(steps, steps + stride(), std::uint8_t{0});
+    steps[0] = static_cast<std::uint8_t>(fields);
+    for (std::size_t c = 0, before = 0; c < static_cast<std::size_t>(fields); ++c) {
+        steps[c + 1] = static_cast<std::uint8_t>(starts[c] - before);
+        before = starts[c];
     }
     ++m_version;
 }
@@ -210,14 +236,22 @@ std::string_view TextTable::text(Cell cell) const
     return std::string_view(m_text).substr(offset, length);
 }
 
+std::size_t TextTable::fieldStart(std::uint32_t index, int col) const
+{
+    const std::uint8_t *steps = &m_fieldSteps[static_cast<std::size_t>(index) * stride() + 1];
+    std::size_t start = 0;
+    for (int c = 0; c <= col; ++c)
+        start += steps[c];
+    return start;
+}
+
 std::string_view TextTable::lineField(std::uint32_t index, int col) const
 {
-    const std::uint16_t start = m_fieldStarts[static_cast<std::size_t>(index) * m_cols + col];
-    if (start == kNoField)
+    if (col >= m_fieldSteps[static_cast<std::size_t>(index) * stride()])
         return {};
     // Fields are short: a plain scan to the closing "/" beats a call.
     const std::string &source = *m_source;
-    const char *begin = source.data() + m_lineOffsets[index] + start;
+    const char *begin = source.data() + m_lineOffsets[index] + fieldStart(index, col);
     const char *end = source.data() + source.size();
     const char *p = begin;
     while (p < end && *p != '/')
@@ -233,12 +267,12 @@ void TextTable::compact()
     std::string text;
     std::vector<std::string> big;
     std::vector<std::uint64_t> lineOffsets;
-    std::vector<std::uint16_t> fieldStarts;
+    std::vector<std::uint8_t> fieldSteps;
     std::swap(cells, m_cells);
     std::swap(text, m_text);
     std::swap(big, m_big);
     std::swap(lineOffsets, m_lineOffsets);
-    std::swap(fieldStarts, m_fieldStarts);
+    std::swap(fieldSteps, m_fieldSteps);
     m_overwritten = 0;
 
     const auto oldText = [&](Cell c) -> std::string_view {
@@ -254,8 +288,8 @@ void TextTable::compact()
         } else if ((tag & kKindMask) == kLine) {
             tag = kLine | static_cast<Tag>(m_lineOffsets.size());
             m_lineOffsets.push_back(lineOffsets[index]);
-            m_fieldStarts.insert(m_fieldStarts.end(), fieldStarts.begin() + static_cast<std::ptrdiff_t>(index * m_cols),
-                                 fieldStarts.begin() + static_cast<std::ptrdiff_t>((index + 1) * m_cols));
+            m_fieldSteps.insert(m_fieldSteps.end(), fieldSteps.begin() + static_cast<std::ptrdiff_t>(index * stride()),
+                                fieldSteps.begin() + static_cast<std::ptrdiff_t>((index + 1) * stride()));
         }
     }
     if (m_lineOffsets.empty())

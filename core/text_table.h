@@ -92,8 +92,14 @@ private:
     std::vector<std::string> m_big;
 
     std::shared_ptr<const std::string> m_source;
-    std::vector<std::uint64_t> m_lineOffsets;  // per line row
-    std::vector<std::uint16_t> m_fieldStarts;  // m_cols per line row
+    // A line row: where its line begins, and m_cols + 1 bytes: the number of
+    // fields the line has, then each field's start as a step from the one
+    // before (a field's length and its "/"), so a row takes some 50 bytes.
+    // A line with a field too long for a step is kept as a written row.
+    std::size_t stride() const { return static_cast<std::size_t>(m_cols) + 1; }
+    std::size_t fieldStart(std::uint32_t index, int col) const;
+    std::vector<std::uint64_t> m_lineOffsets;
+    std::vector<std::uint8_t> m_fieldSteps;
 };
 
 } // namespace squadlens

@@ -133,6 +133,8 @@ TEST(CutPlayerLine, LineRowsShowTheSameFieldsAsWrittenRows)
         lines.push_back(line);
     }
     lines.push_back("/" + std::string(70000, 'x') + "/y/"); // too long to show in place
+    lines.push_back("/a/" + std::string(254, 'n') + "/b/");   // the longest field shown in place
+    lines.push_back("/a/" + std::string(255, 'n') + "/b/c");  // one longer: kept as copies
     TextTable written(kPlayerColumns, static_cast<int>(lines.size())),
         shown(kPlayerColumns, static_cast<int>(lines.size()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
