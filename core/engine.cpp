@@ -1,12 +1,11 @@
 #include "core/engine.h"
 
 #include "core/pairing.h"
+#include "core/parallel.h"
 #include "core/skills.h"
 #include "core/summary.h"
 
 #include <algorithm>
-#include <exception>
-#include <thread>
 #include <string>
 
 namespace squadlens {
@@ -27,40 +26,6 @@ void sizePlayerTable(TextTable &players, const Lines &lines)
     const int rows = std::max<int>(1, static_cast<int>(lines.size()) - 3);
     players.reserveLineRows(rows);
     players.setRowCount(rows);
-}
-
-constexpr std::size_t kParallelLines = 20000;
-
-// Runs `first`, then `second`; in parallel, `first` on a thread of its own,
-// when asked. Both have ended when it returns; an exception of either leaves
-// it, the first's before the second's.
-template <typename First, typename Second>
-void bothSides(bool parallel, First &&first, Second &&second)
-{
-    if (!parallel) {
-        first();
-        second();
-        return;
-    }
-    std::exception_ptr failure;
-    std::thread thread([&] {
-        try {
-            first();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    try {
-        second();
-    } catch (...) {
-        thread.join();
-        if (failure)
-            std::rethrow_exception(failure);
-        throw;
-    }
-    thread.join();
-    if (failure)
-        std::rethrow_exception(failure);
 }
 
 } // namespace
@@ -112,7 +77,7 @@ void FillButtonClick(Engine &e, RunView &view)
         // indexes are gone before the summary tables take their memory.
         IdIndex oldIds, newIds;
         bothSides(
-            ws.ListBoxO.size() + ws.ListBoxN.size() > kParallelLines,
+            ws.ListBoxO.size() + ws.ListBoxN.size() > kParallelSize,
             [&] {
                 convertDecimalPoints(ws.ListBoxN);
                 cutPlayerLines(ws.ListBoxN, ws.StringGrid2);

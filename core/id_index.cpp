@@ -40,14 +40,7 @@ std::size_t mix(std::int32_t id)
 
 void IdIndex::build(const TextTable &table, int col)
 {
-    std::size_t slots = 16;
-    while (slots < static_cast<std::size_t>(table.rowCount()) * 2)
-        slots *= 2;
-    m_slots.clear();
-    m_slots.shrink_to_fit();
-    m_slots.reserve(slots);
-    adviseHugePages(m_slots.data(), slots * sizeof(Slot));
-    m_slots.assign(slots, Slot{0, 0});
+    resetSlots(m_slots, static_cast<std::size_t>(table.rowCount()), Slot{0, 0});
     m_next.assign(static_cast<std::size_t>(table.rowCount()), -1);
     for (int row = table.rowCount() - 1; row >= 1; --row) {
         const auto id = plainDecimal(table.cell(col, row));

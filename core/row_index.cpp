@@ -11,14 +11,7 @@ void RowIndex::build(const TextTable &table, int col)
     m_table = &table;
     m_col = col;
     m_version = table.version();
-    std::size_t slots = 16;
-    while (slots < static_cast<std::size_t>(table.rowCount()) * 2)
-        slots *= 2;
-    m_slots.clear();
-    m_slots.shrink_to_fit();
-    m_slots.reserve(slots);
-    adviseHugePages(m_slots.data(), slots * sizeof(Slot));
-    m_slots.assign(slots, Slot{0, 0});
+    resetSlots(m_slots, static_cast<std::size_t>(table.rowCount()), Slot{0, 0});
     m_next.assign(static_cast<std::size_t>(table.rowCount()), -1);
 
     // Walking upwards, each row links to the one found below it, and the

@@ -2,11 +2,11 @@
 
 #include "core/cp1251.h"
 #include "core/numbers.h"
+#include "core/parallel.h"
 #include "core/texts.h"
 
 #include <cstdint>
 #include <optional>
-#include <thread>
 
 namespace squadlens {
 namespace {
@@ -157,8 +157,6 @@ void writeTotals(int totals, ResultTables &t, const Sums &s)
            moneyText(s.newValue - s.oldValue));
 }
 
-constexpr int kParallelRows = 20000;
-
 // A big squad: the rating table on a thread of its own, the value and salary
 // tables here. Both read only the pairing table and write only their own
 // tables, so the result is the one-pass fill's; but should either meet a bad
@@ -167,23 +165,18 @@ constexpr int kParallelRows = 20000;
 bool fillSideBySide(const TextTable &sub, int last, ResultTables &t, Sums &sums)
 {
     Sums ratings, money;
-    bool ratingsFailed = false, moneyFailed = false;
-    std::thread thread([&] {
-        try {
-            for (int r = 1; r <= last; ++r)
-                fillRow(sub, r, {&t.StringGrid_ru, nullptr, nullptr}, ratings);
-        } catch (...) {
-            ratingsFailed = true;
-        }
-    });
     try {
-        for (int r = 1; r <= last; ++r)
-            fillRow(sub, r, {nullptr, &t.StringGrid_pr, &t.StringGrid_pay}, money);
+        bothSides(
+            true,
+            [&] {
+                for (int r = 1; r <= last; ++r)
+                    fillRow(sub, r, {&t.StringGrid_ru, nullptr, nullptr}, ratings);
+            },
+            [&] {
+                for (int r = 1; r <= last; ++r)
+                    fillRow(sub, r, {nullptr, &t.StringGrid_pr, &t.StringGrid_pay}, money);
+            });
     } catch (...) {
-        moneyFailed = true;
-    }
-    thread.join();
-    if (ratingsFailed || moneyFailed) {
         for (TextTable *table : {&t.StringGrid_ru, &t.StringGrid_pr, &t.StringGrid_pay}) {
             table->setRowCount(2);
             for (int c = 0; c < table->colCount(); ++c)
@@ -206,7 +199,7 @@ void fillSummaryTables(const TextTable &sub, ResultTables &t)
         table->reserveWritten(last + 2, static_cast<std::size_t>(last + 2) * 48);
 
     Sums sums;
-    if (last < kParallelRows || !fillSideBySide(sub, last, t, sums)) {
+    if (static_cast<std::size_t>(last) < kParallelSize || !fillSideBySide(sub, last, t, sums)) {
         sums = Sums{};
         for (int r = 1; r <= last; ++r)
             fillRow(sub, r, {&t.StringGrid_ru, &t.StringGrid_pr, &t.StringGrid_pay}, sums);
