@@ -79,8 +79,10 @@ void BM_PairingAndChooser(benchmark::State &state)
     Engine &e = compared(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         const IdIndex oldIds(e.ws.StringGrid1, 0), newIds(e.ws.StringGrid2, 0);
-        const auto firstNewRow = pairRosters(e.ws, oldIds, newIds);
-        fillChooser(e.ws, newIds, firstNewRow, e.chooser);
+        EndFigures newFigures;
+        newFigures.build(e.ws.StringGrid2, newIds);
+        const auto pairs = pairRosters(e.ws, oldIds, newIds, newFigures);
+        fillChooser(e.ws, newIds, pairs, e.chooser);
         benchmark::ClobberMemory();
     }
     perPlayer(state);

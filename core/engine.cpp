@@ -76,12 +76,14 @@ void FillButtonClick(Engine &e, RunView &view)
         // converted, cut and indexed side by side on two threads. The
         // indexes are gone before the summary tables take their memory.
         IdIndex oldIds, newIds;
+        EndFigures newFigures;
         bothSides(
             ws.ListBoxO.size() + ws.ListBoxN.size() > kParallelSize,
             [&] {
                 convertDecimalPoints(ws.ListBoxN);
                 cutPlayerLines(ws.ListBoxN, ws.StringGrid2);
                 newIds.build(ws.StringGrid2, 0);
+                newFigures.build(ws.StringGrid2, newIds);
             },
             [&] {
                 convertDecimalPoints(ws.ListBoxO);
@@ -89,8 +91,8 @@ void FillButtonClick(Engine &e, RunView &view)
                 oldIds.build(ws.StringGrid1, 0);
             });
 
-        const auto firstNewRow = pairRosters(ws, oldIds, newIds);
-        fillChooser(ws, newIds, firstNewRow, e.chooser);
+        const auto pairs = pairRosters(ws, oldIds, newIds, newFigures);
+        fillChooser(ws, newIds, pairs, e.chooser);
     }
 
     ClearTables(e.results, ws);

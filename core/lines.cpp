@@ -43,6 +43,13 @@ void Lines::push_back(std::string_view line)
     m_bytes->append(line);
 }
 
+void Lines::reserve(std::size_t lines, std::size_t bytes)
+{
+    detach();
+    m_spans.reserve(m_spans.size() + lines);
+    m_bytes->reserve(m_bytes->size() + bytes);
+}
+
 void Lines::clear()
 {
     m_bytes = std::make_shared<std::string>();

@@ -66,6 +66,8 @@ public:
     const_iterator end() const { return {this, size()}; }
 
     void push_back(std::string_view line);
+    // Room for `lines` more lines of `bytes` bytes together.
+    void reserve(std::size_t lines, std::size_t bytes);
     void clear();
     // Replaces the text of line i.
     void set(std::size_t i, std::string_view text);

@@ -2,6 +2,7 @@
 
 #include "core/cp1251.h"
 #include "core/numbers.h"
+#include "core/parallel.h"
 #include "core/texts.h"
 
 #include <algorithm>
@@ -45,29 +46,13 @@ std::vector<std::int32_t> lookUpAll(const TextTable &table, const IdIndex &other
     return rows;
 }
 
-// Brings the rows that the pairing of olds[i + 12], olds[i + 8] and
-// olds[i + 4] will read towards the cache, a step further each.
+// Brings what the pairing of olds[i + 8] will read of the other table
+// towards the cache.
 void readAhead(const std::vector<int> &olds, std::size_t i, const std::vector<std::int32_t> &firstNewRow,
-               const TextTable &old, const TextTable &neu)
+               const EndFigures &newFigures)
 {
-    if (i + 12 < olds.size()) {
-        const int r = olds[i + 12];
-        old.prefetchTag(r);
-        neu.prefetchTag(firstNewRow[static_cast<std::size_t>(r)]);
-    }
-    if (i + 8 < olds.size()) {
-        const int r = olds[i + 8];
-        old.prefetchRow(r);
-        if (const int q = firstNewRow[static_cast<std::size_t>(r)]; q >= 0)
-            neu.prefetchRow(q);
-    }
-    if (i + 4 < olds.size()) {
-        const int r = olds[i + 4];
-        old.prefetchCell(Id, r);
-        old.prefetchCell(Rating, r);
-        if (const int q = firstNewRow[static_cast<std::size_t>(r)]; q >= 0)
-            neu.prefetchCell(Value, q);
-    }
+    if (i + 8 < olds.size())
+        newFigures.prefetch(firstNewRow[static_cast<std::size_t>(olds[i + 8])]);
 }
 
 std::array<std::vector<int>, kGroups> rowsByGroup(const TextTable &players)
@@ -86,90 +71,163 @@ const std::array<std::string, 8> &PositionOrder()
     return order;
 }
 
-std::vector<std::int32_t> pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds)
+namespace {
+
+// What writing the pairing table reads, and the flags it sets per old row.
+struct Plan {
+    const TextTable &old, &neu;
+    const EndFigures &newFigures;
+    const std::vector<std::int32_t> &firstNewRow, &firstOldRow;
+    const std::array<std::vector<int>, kGroups> &oldGroups, &newGroups;
+    std::vector<std::uint8_t> &laterNewRows;
+};
+
+// Writes the rows of groups [begin, end) into `out` from row `next` on, one
+// row added per newcomer; gives the row after the last.
+int writeGroups(const Plan &p, int begin, int end, TextTable &out, int next)
+{
+    const std::string_view leaver = texts::leaver();
+    const std::string_view newcomer = texts::newcomer();
+    for (int g = begin; g < end; ++g) {
+        const auto &olds = p.oldGroups[static_cast<std::size_t>(g)];
+        for (std::size_t i = 0; i < olds.size(); ++i) {
+            readAhead(olds, i, p.firstNewRow, p.newFigures);
+            const int r = olds[i];
+            const std::string_view id = p.old.cell(Id, r), name = p.old.cell(Name, r),
+                                   position = p.old.cell(Position, r), rating = p.old.cell(Rating, r),
+                                   value = p.old.cell(Value, r), salary = p.old.cell(Salary, r);
+            const int q = p.firstNewRow[static_cast<std::size_t>(r)];
+            if (q == kNoNumber) {
+                // The old side of the row is written, then the pairing stops.
+                const std::string_view cells[] = {id, name, position, rating, {}, value, {}, salary};
+                out.setRow(next, cells);
+                strToInt(id);
+            }
+            if (q >= 0) {
+                const auto figures = p.newFigures.at(q);
+                const std::string_view cells[] = {id,    name,          position, rating,         figures.rating,
+                                                  value, figures.value, salary,   figures.salary, "1"};
+                out.setRow(next, cells);
+                p.laterNewRows[static_cast<std::size_t>(r)] = figures.laterRowSameId;
+            } else {
+                const std::string_view cells[] = {id, name, position, rating, leaver, value, leaver, salary, leaver, "0"};
+                out.setRow(next, cells);
+            }
+            ++next;
+        }
+        for (int q : p.newGroups[static_cast<std::size_t>(g)]) {
+            const int known = p.firstOldRow[static_cast<std::size_t>(q)];
+            if (known == kNoNumber)
+                strToInt(p.neu.cell(Id, q)); // stops the pairing here
+            if (known >= 0)
+                continue;
+            out.setRowCount(out.rowCount() + 1);
+            const std::string_view cells[] = {p.neu.cell(Id, q),     p.neu.cell(Name, q), p.neu.cell(Position, q),
+                                              newcomer,              p.neu.cell(Rating, q), newcomer,
+                                              p.neu.cell(Value, q),  newcomer,             p.neu.cell(Salary, q),
+                                              "2"};
+            out.setRow(next, cells);
+            ++next;
+        }
+    }
+    return next;
+}
+
+// The first group of the second half, so that both halves have about as
+// many rows.
+int middleGroup(const Plan &p)
+{
+    std::size_t total = 0, sizes[kGroups];
+    for (std::size_t g = 0; g < kGroups; ++g)
+        total += sizes[g] = p.oldGroups[g].size() + p.newGroups[g].size();
+    std::size_t first = 0;
+    int k = 0;
+    while (k < kGroups && 2 * (first + sizes[k]) <= total + sizes[k])
+        first += sizes[k++];
+    return k;
+}
+
+std::size_t oldRowsIn(const Plan &p, int begin, int end)
+{
+    std::size_t rows = 0;
+    for (int g = begin; g < end; ++g)
+        rows += p.oldGroups[static_cast<std::size_t>(g)].size();
+    return rows;
+}
+
+bool allConvert(const std::vector<std::int32_t> &rows)
+{
+    return std::find(rows.begin() + 1, rows.end(), kNoNumber) == rows.end();
+}
+
+} // namespace
+
+Pairs pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds, const EndFigures &newFigures)
 {
     const TextTable &old = ws.StringGrid1;
     const TextTable &neu = ws.StringGrid2;
     TextTable &sub = ws.SubGrid;
-    const std::string &leaver = texts::leaver();
-    const std::string &newcomer = texts::newcomer();
 
     // Rows left from an earlier run never mix with this one's.
     sub.clear();
     const int most = old.rowCount() + neu.rowCount();
     sub.reserveWritten(most, static_cast<std::size_t>(most) * 64);
-    sub.setRowCount(old.rowCount());
-    int next = 1;
 
     // Every lookup first, in table order, where the index can be read ahead;
     // the writing below then converts each id where the pairing reaches it,
     // so a bad id still stops it at the same place.
-    auto firstNewRow = lookUpAll(old, newIds);
+    Pairs pairs{lookUpAll(old, newIds), {}};
+    pairs.laterNewRows.assign(pairs.firstNewRow.size(), 0);
     const auto firstOldRow = lookUpAll(neu, oldIds);
-
     const auto oldGroups = rowsByGroup(old);
     const auto newGroups = rowsByGroup(neu);
-    for (int g = 0; g < kGroups; ++g) {
-        const auto &olds = oldGroups[static_cast<std::size_t>(g)];
-        for (std::size_t i = 0; i < olds.size(); ++i) {
-            readAhead(olds, i, firstNewRow, old, neu);
-            const int r = olds[i];
-            sub.setCell(0, next, old.cell(Id, r));
-            sub.setCell(1, next, old.cell(Name, r));
-            sub.setCell(2, next, old.cell(Position, r));
-            sub.setCell(3, next, old.cell(Rating, r));
-            sub.setCell(5, next, old.cell(Value, r));
-            sub.setCell(7, next, old.cell(Salary, r));
-            const int q = firstNewRow[static_cast<std::size_t>(r)];
-            if (q == kNoNumber)
-                strToInt(old.cell(Id, r)); // stops the pairing here
-            if (q >= 0) {
-                sub.setCell(4, next, neu.cell(Rating, q));
-                sub.setCell(6, next, neu.cell(Value, q));
-                sub.setCell(8, next, neu.cell(Salary, q));
-                sub.setCell(9, next, "1");
-            } else {
-                sub.setCell(9, next, "0");
-                sub.setCell(4, next, leaver);
-                sub.setCell(6, next, leaver);
-                sub.setCell(8, next, leaver);
-            }
-            ++next;
-        }
-        for (int q : newGroups[static_cast<std::size_t>(g)]) {
-            const int known = firstOldRow[static_cast<std::size_t>(q)];
-            if (known == kNoNumber)
-                strToInt(neu.cell(Id, q)); // stops the pairing here
-            if (known >= 0)
-                continue;
-            sub.setRowCount(sub.rowCount() + 1);
-            sub.setCell(0, next, neu.cell(Id, q));
-            sub.setCell(1, next, neu.cell(Name, q));
-            sub.setCell(2, next, neu.cell(Position, q));
-            sub.setCell(3, next, newcomer);
-            sub.setCell(4, next, neu.cell(Rating, q));
-            sub.setCell(5, next, newcomer);
-            sub.setCell(6, next, neu.cell(Value, q));
-            sub.setCell(7, next, newcomer);
-            sub.setCell(8, next, neu.cell(Salary, q));
-            sub.setCell(9, next, "2");
-            ++next;
-        }
+    const Plan plan{old, neu, newFigures, pairs.firstNewRow, firstOldRow, oldGroups, newGroups, pairs.laterNewRows};
+
+    if (static_cast<std::size_t>(most) <= kParallelSize || !allConvert(pairs.firstNewRow) || !allConvert(firstOldRow)) {
+        sub.setRowCount(old.rowCount());
+        writeGroups(plan, 0, kGroups, sub, 1);
+    } else {
+        // A big pair with every id a number, so nothing can stop the
+        // writing: the first groups go into the pairing table on a thread of
+        // their own, the others into a second table here, appended after.
+        const int k = middleGroup(plan);
+        const std::size_t restOld = oldRowsIn(plan, k, kGroups);
+        std::size_t restNew = 0;
+        for (int g = k; g < kGroups; ++g)
+            restNew += newGroups[static_cast<std::size_t>(g)].size();
+        TextTable rest(sub.colCount());
+        rest.reserveWritten(static_cast<int>(restOld + restNew) + 1, (restOld + restNew + 1) * 64);
+        rest.setRowCount(static_cast<int>(restOld) + 1);
+        int firstEnd = 0, restEnd = 0;
+        bothSides(
+            true,
+            [&] {
+                sub.setRowCount(static_cast<int>(oldRowsIn(plan, 0, k)) + 1);
+                firstEnd = writeGroups(plan, 0, k, sub, 1);
+            },
+            [&] { restEnd = writeGroups(plan, k, kGroups, rest, 1); });
+        sub.setRowCount(firstEnd + restEnd - 1);
+        sub.copyRows(rest, 1, restEnd - 1, firstEnd);
     }
-    std::replace(firstNewRow.begin(), firstNewRow.end(), kNoNumber, -1);
-    return firstNewRow;
+    std::replace(pairs.firstNewRow.begin(), pairs.firstNewRow.end(), kNoNumber, -1);
+    return pairs;
 }
 
-void fillChooser(const Workspace &ws, const IdIndex &newIds, const std::vector<std::int32_t> &firstNewRow,
-                 Chooser &chooser)
+void fillChooser(const Workspace &ws, const IdIndex &newIds, const Pairs &pairs, Chooser &chooser)
 {
     const TextTable &old = ws.StringGrid1;
     chooser.ComboBox3.clear();
     chooser.ListBox1.clear();
     chooser.itemIndex = -1;
+    const std::size_t players = static_cast<std::size_t>(old.rowCount());
+    chooser.ComboBox3.reserve(players, players * 24);
+    chooser.ListBox1.reserve(players, players * 8);
     std::string entry;
     for (int r = 1; r < old.rowCount(); ++r) {
-        for (int q = firstNewRow[static_cast<std::size_t>(r)]; q >= 0; q = newIds.next(q)) {
+        const std::size_t i = static_cast<std::size_t>(r);
+        // Only an id spelled by more than one new row walks the index.
+        const int first = pairs.firstNewRow[i];
+        for (int q = first; q >= 0; q = pairs.laterNewRows[i] ? newIds.next(q) : -1) {
             entry.assign(old.cell(Name, r));
             entry += ", ";
             entry += old.cell(Position, r);

@@ -2,6 +2,7 @@
 // Pairing the two rosters by player id, position group by position group, and
 // the skills page's player chooser.
 
+#include "core/end_figures.h"
 #include "core/id_index.h"
 #include "core/workspace.h"
 
@@ -24,13 +25,17 @@ const std::array<std::string, 8> &PositionOrder();
 // plain decimal is his end-of-period row (`newIds`); a newcomer is a new row
 // whose converted id no old row spells so (`oldIds`). A bad id stops the
 // pairing with the integer error; the rows written before stay.
-// Gives, per old row, the first new row with his id (-1 for none).
-std::vector<std::int32_t> pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds);
+// `newFigures` holds the new table's figures. Gives, per old row, the first
+// new row with his id (-1 for none) and whether later new rows have it too.
+struct Pairs {
+    std::vector<std::int32_t> firstNewRow;
+    std::vector<std::uint8_t> laterNewRows;
+};
+Pairs pairRosters(Workspace &ws, const IdIndex &oldIds, const IdIndex &newIds, const EndFigures &newFigures);
 
 // One chooser entry per (old player, new row with his converted id), in the
 // old table's order: "name, position" and, in ListBox1, the old id text.
-// `firstNewRow` is what the pairing gave; every old id converted there.
-void fillChooser(const Workspace &ws, const IdIndex &newIds, const std::vector<std::int32_t> &firstNewRow,
-                 Chooser &chooser);
+// `pairs` is what the pairing gave; every old id converted there.
+void fillChooser(const Workspace &ws, const IdIndex &newIds, const Pairs &pairs, Chooser &chooser);
 
 } // namespace squadlens

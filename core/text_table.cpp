@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace squadlens {
 
@@ -139,6 +140,91 @@ void TextTable::setCell(int col, int row, std::string_view text)
     ++m_version;
     // A table whose cells are written again and again (the skills table)
     // drops the texts no cell shows any more.
+    if (m_overwritten > (1u << 16) && m_overwritten > m_text.size() / 2)
+        compact();
+}
+
+void TextTable::setRow(int row, std::span<const std::string_view> texts)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    const std::size_t count = std::min(texts.size(), static_cast<std::size_t>(m_cols));
+    bool any = (m_rows[static_cast<std::size_t>(row)] & kKindMask) != kEmpty;
+    std::size_t bytes = 0;
+    for (std::size_t c = 0; c < count; ++c) {
+        any = any || !texts[c].empty();
+        bytes += texts[c].size();
+    }
+    if (!any)
+        return; // empty texts into an empty row change nothing
+    const std::less<const char *> before;
+    const char *textEnd = m_text.data() + m_text.size();
+    for (std::size_t c = 0; c < count; ++c) {
+        if (!before(texts[c].data(), m_text.data()) && before(texts[c].data(), textEnd)) {
+            // A text of this very table: copied first, as growing or
+            // compacting the buffer would leave it behind.
+            const std::vector<std::string> copies(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(count));
+            const std::vector<std::string_view> views(copies.begin(), copies.end());
+            setRow(row, views);
+            return;
+        }
+    }
+    if (m_text.size() + bytes > m_text.capacity())
+        m_text.reserve(std::max(m_text.capacity() * 2, m_text.size() + bytes));
+    Cell *cells = writtenRow(row);
+    for (std::size_t c = 0; c < count; ++c) {
+        if ((cells[c] & 0xFFFFFF) != kBigCell)
+            m_overwritten += cells[c] & 0xFFFFFF;
+        cells[c] = store(texts[c]);
+    }
+    ++m_version;
+    if (m_overwritten > (1u << 16) && m_overwritten > m_text.size() / 2)
+        compact();
+}
+
+void TextTable::copyRows(const TextTable &from, int fromRow, int count, int toRow)
+{
+    const int first = std::max({0, fromRow, fromRow + (0 - toRow)});
+    const int end = std::min({fromRow + count, from.rowCount(), fromRow + (rowCount() - toRow)});
+    if (first >= end)
+        return;
+    const int shift = toRow - fromRow;
+    const bool written = std::all_of(from.m_rows.begin() + first, from.m_rows.begin() + end,
+                                     [](Tag tag) { return (tag & kKindMask) != kLine; });
+    if (&from == this || from.m_cols != m_cols || !from.m_big.empty() || !written) {
+        std::vector<std::string_view> texts(static_cast<std::size_t>(from.m_cols));
+        for (int r = first; r < end; ++r) {
+            for (int c = 0; c < from.m_cols; ++c)
+                texts[static_cast<std::size_t>(c)] = from.cell(c, r);
+            setRow(r + shift, texts);
+        }
+        return;
+    }
+
+    // Written rows of another table: its text buffer is appended whole and
+    // the cells move by its place here, without reading a text.
+    const std::uint64_t base = m_text.size();
+    m_text.append(from.m_text);
+    std::uint64_t copied = 0;
+    for (int r = first; r < end; ++r) {
+        const Tag tag = from.m_rows[static_cast<std::size_t>(r)];
+        if ((tag & kKindMask) == kEmpty) {
+            if ((m_rows[static_cast<std::size_t>(r + shift)] & kKindMask) != kEmpty)
+                for (int c = 0; c < m_cols; ++c)
+                    setCell(c, r + shift, {});
+            continue;
+        }
+        const Cell *source = &from.m_cells[static_cast<std::size_t>(tag & ~kKindMask) * from.m_cols];
+        Cell *cells = writtenRow(r + shift);
+        for (int c = 0; c < m_cols; ++c) {
+            m_overwritten += cells[c] & 0xFFFFFF; // no big cells in either
+            const std::uint64_t length = source[c] & 0xFFFFFF;
+            copied += length;
+            cells[c] = length == 0 ? 0 : source[c] + (base << 24);
+        }
+    }
+    m_overwritten += from.m_text.size() - copied;
+    ++m_version;
     if (m_overwritten > (1u << 16) && m_overwritten > m_text.size() / 2)
         compact();
 }

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,12 @@ public:
     // A cell outside the table reads as the empty text and is never written.
     std::string_view cell(int col, int row) const;
     void setCell(int col, int row, std::string_view text);
+    // Column c of row `row` gets texts[c], for c up to the smaller of the
+    // two counts; as setCell on each, in one step.
+    void setRow(int row, std::span<const std::string_view> texts);
+    // Rows from `fromRow` of `from` (`count` of them), cell by cell, into the
+    // rows from `toRow` here; rows outside either table are left out.
+    void copyRows(const TextTable &from, int fromRow, int count, int toRow);
 
     // Row `row` shows the fields of a line of `buffer` that begins at
     // `lineOffset`: the cell of column c is the text from `starts[c]` bytes

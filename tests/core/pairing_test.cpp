@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 using namespace squadlens;
 using namespace squadlens::test;
 
@@ -19,6 +22,10 @@ namespace {
 class PairingTest : public testing::Test {
 protected:
     void run(std::initializer_list<Player> older, std::initializer_list<Player> newer)
+    {
+        run(std::vector<Player>(older), std::vector<Player>(newer));
+    }
+    void run(const std::vector<Player> &older, const std::vector<Player> &newer)
     {
         engine.ws.ListBoxO = teamLines("7", "01.07.2025", older);
         engine.ws.ListBoxN = teamLines("7", "01.07.2026", newer);
@@ -141,6 +148,85 @@ TEST_F(PairingTest, CountsMatchAFullSquad)
     FillButtonClick(engine, view);
     EXPECT_EQ(engine.ws.SubGrid.rowCount(), 24);
     EXPECT_EQ(engine.chooser.ComboBox3.size(), 18u);
+}
+
+// A big pair is written on two threads; its rows must be those of a plain
+// model of the pairing: per group, the old players in file order, then the
+// newcomers. Some players have figures too long to keep packed, one id is
+// spelled by two new rows, and some codes are outside the eight.
+TEST_F(PairingTest, BigSquadsPairAsTheModelSays)
+{
+    const std::string codes[] = {"GK", "LD", "CD", "RD", "LM", "CM", "RM", "FW", "ZZ"};
+    std::vector<Player> older, newer;
+    for (int i = 0; i < 12000; ++i) {
+        Player p{std::to_string(100000 + i), "Игрок " + std::to_string(i), codes[(i * 7) % 9]};
+        p.value = std::to_string(1000 + i);
+        p.rating = std::to_string(40 + i % 50) + ",5";
+        older.push_back(p);
+    }
+    for (int i = 0; i < 12000; ++i) {
+        Player p = older[static_cast<std::size_t>((i * 7919) % 12000)]; // another order
+        if (i % 10 == 0)
+            p.id = std::to_string(500000 + i); // a newcomer; the old player left
+        p.value = std::to_string(7000 + i);
+        p.salary = std::to_string(i % 13 == 0 ? 123456789 : 500 + i);
+        if (i % 1000 == 1)
+            p.rating = "41,500000000000000000000"; // no room to pack it with the others
+        newer.push_back(p);
+    }
+    newer.push_back(newer[5]); // a second new row with the id of row 5
+    newer.back().value = "1";
+    run(older, newer);
+
+    std::map<std::string, std::size_t> firstNew;
+    for (std::size_t k = 0; k < newer.size(); ++k)
+        firstNew.emplace(newer[k].id, k);
+    std::set<std::string> oldIds;
+    for (const Player &p : older)
+        oldIds.insert(p.id);
+    const std::string leaver = toUtf8(texts::leaver()), newcomer = toUtf8(texts::newcomer());
+    std::vector<V> expected;
+    std::size_t chooserEntries = 0;
+    for (const std::string &code : codes) {
+        for (const Player &o : older) {
+            if (o.position != code)
+                continue;
+            const auto it = firstNew.find(o.id);
+            if (it == firstNew.end()) {
+                expected.push_back({o.id, o.name, code, o.rating, leaver, o.value, leaver, o.salary, leaver, "0"});
+                continue;
+            }
+            const Player &n = newer[it->second];
+            expected.push_back({o.id, o.name, code, o.rating, n.rating, o.value, n.value, o.salary, n.salary, "1"});
+            chooserEntries += o.id == newer[5].id ? 2 : 1;
+        }
+        for (const Player &n : newer)
+            if (n.position == code && !oldIds.count(n.id))
+                expected.push_back({n.id, n.name, code, newcomer, n.rating, newcomer, n.value, newcomer, n.salary, "2"});
+    }
+
+    const TextTable &sub = engine.ws.SubGrid;
+    ASSERT_EQ(sub.rowCount(), static_cast<int>(expected.size()) + 1);
+    for (int r = 1; r < sub.rowCount(); ++r) {
+        V row;
+        for (int c = 0; c < 10; ++c)
+            row.push_back(toUtf8(sub.cell(c, r)));
+        ASSERT_EQ(row, expected[static_cast<std::size_t>(r - 1)]) << "row " << r;
+    }
+    EXPECT_EQ(engine.chooser.ComboBox3.size(), chooserEntries);
+    EXPECT_EQ(engine.results.StringGrid_ru.rowCount(), sub.rowCount() + 1);
+
+    // A bad id in a big pair still stops the writing where it is reached.
+    std::size_t bad = older.size() - 1; // the last old player of the last group
+    while (older[bad].position != "ZZ")
+        --bad;
+    older[bad].id = "x";
+    EXPECT_THROW(run(older, newer), Error);
+    int last = 1;
+    while (last + 1 < sub.rowCount() && !sub.cell(9, last + 1).empty())
+        ++last;
+    EXPECT_EQ(sub.cell(0, last + 1), "x");
+    EXPECT_EQ(toUtf8(sub.cell(1, last)), expected[static_cast<std::size_t>(last - 1)][1]);
 }
 
 TEST_F(PairingTest, BadIdStopsThePairingWhereItIsReached)

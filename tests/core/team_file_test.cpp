@@ -196,3 +196,64 @@ TEST(TextTable, KeepsTheLastTextOfEveryCellThroughAnyNumberOfWrites)
 }
 
 } // namespace
+
+namespace {
+
+// Whole rows written at once and rows copied from other tables, written or
+// shown, and from the table itself, read back as a plain model says.
+TEST(TextTable, RowWritesAndRowCopiesKeepWhatTheyWrote)
+{
+    using Model = std::vector<std::vector<std::string>>;
+    const auto check = [](const TextTable &table, const Model &model) {
+        ASSERT_EQ(table.rowCount(), static_cast<int>(model.size()));
+        for (int r = 0; r < table.rowCount(); ++r)
+            for (int c = 0; c < table.colCount(); ++c)
+                ASSERT_EQ(table.cell(c, r), model[r][c]) << c << "," << r;
+    };
+    TextTable table(3, 8);
+    Model model(8, std::vector<std::string>(3));
+
+    // Written rows of another table, one row left empty there.
+    TextTable other(3, 5);
+    Model otherModel(5, std::vector<std::string>(3));
+    std::uint64_t x = 99;
+    for (int i = 0; i < 2000; ++i) {
+        x = x * 6364136223846793005ull + 1442695040888963407ull;
+        const int row = static_cast<int>((x >> 40) % 5);
+        if (row == 2)
+            continue;
+        const std::string a((x >> 50) % 30, 'a'), b((x >> 45) % 7, 'b');
+        const std::string_view texts[] = {a, b};
+        other.setRow(row, texts);
+        otherModel[row][0] = a, otherModel[row][1] = b;
+    }
+    table.setCell(1, 5, "overwritten by an empty row");
+    table.copyRows(other, 1, 5, 4); // rows 1..4 to 4..7; a fifth is past the end of `other`
+    for (int k = 0; k < 4; ++k)
+        model[4 + k] = otherModel[1 + k];
+    check(table, model);
+
+    // Shown rows of a cut table.
+    Lines lines{"/p/q/r/", "/s//"};
+    TextTable shown(3, 3);
+    cutPlayerLine(lines, 0, shown, 1);
+    cutPlayerLine(lines, 1, shown, 2);
+    table.copyRows(shown, 1, 2, 0);
+    model[0] = {"p", "q", "r"};
+    model[1] = {"s", "", ""};
+    check(table, model);
+
+    // The table into itself, then a row of more texts than columns.
+    table.copyRows(table, 4, 3, 2);
+    model[2] = model[4], model[3] = model[5], model[4] = model[6];
+    check(table, model);
+    const std::string_view many[] = {"1", "", "3", "4"};
+    table.setRow(1, many);
+    model[1] = {"1", "", "3"};
+    check(table, model);
+    table.setRow(-1, many);
+    table.setRow(8, many);
+    check(table, model);
+}
+
+} // namespace
