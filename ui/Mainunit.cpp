@@ -5,7 +5,9 @@
 #include "core/texts.h"
 #include "ui/Cellunit.h"
 #include "ui/platform/colours.h"
+#include "ui/platform/busy_cursor.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/file_drop.h"
 #include "ui/platform/fonts.h"
 #include "ui/platform/label.h"
 #include "ui/platform/open_dialog.h"
@@ -17,6 +19,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListView>
@@ -37,6 +40,8 @@ namespace {
 
 constexpr int kClientWidth = 482;
 constexpr int kClientHeight = 534;
+// The top strip's two rows, start of the period above end of the period.
+constexpr int kStripRowSplit = 25;
 
 QString utf8(const std::string &text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -199,6 +204,13 @@ void TForm1::buildTopStrip()
     }
     connect(openOldFileButton, &QToolButton::clicked, this, &TForm1::openOldFileButtonClick);
     connect(openNewFileButton, &QToolButton::clicked, this, &TForm1::openNewFileButtonClick);
+
+    // A team file dropped on a row of the strip is chosen for that row's
+    // side: the upper row is the start of the period, the lower its end.
+    auto *drop = new platform::FileDrop(Panel1, {QStringLiteral(".dat"), QStringLiteral(".zip")},
+                                        [](QPoint at) { return at.y() < kStripRowSplit ? 0 : 1; });
+    connect(drop, &platform::FileDrop::dropped, this,
+            [this](int row, const QString &path) { fileDropped(row == 0 ? Side::Old : Side::New, path); });
 }
 
 void TForm1::buildStartScreen()
@@ -490,16 +502,51 @@ void TForm1::runHandler(const std::function<void()> &handler, void (TForm1::*syn
     ensureResultArea();
     if (platform::runReported(handler, [this, sync] { (this->*sync)(); }))
         (this->*sync)();
+    if (platform::BusyCursor::shown())
+        repaint(); // the pages as they are now, before the arrow comes back
+    m_busy.reset();
+}
+
+bool TForm1::expectLongRun(const QString &chosenFile) const
+{
+    // A comparison reads, cuts and pairs both files: on an ordinary machine
+    // some 100 ms for every 12 MB of them. A zipped file is about a fifth
+    // of what it holds.
+    constexpr qint64 kLongRunBytes = 12 * 1024 * 1024;
+    qint64 bytes = static_cast<qint64>(m_engine.ws.ListBoxO.buffer()->size() + m_engine.ws.ListBoxN.buffer()->size());
+    if (!chosenFile.isEmpty()) {
+        const QFileInfo file(chosenFile);
+        bytes += file.size() * (file.suffix().compare(QLatin1String("zip"), Qt::CaseInsensitive) == 0 ? 5 : 1);
+    }
+    return bytes > kLongRunBytes;
+}
+
+void TForm1::chooseFile(Side side, const std::function<std::optional<QString>()> &pick)
+{
+    runHandler([&] {
+        std::optional<QString> chosen;
+        std::optional<std::string> path;
+        chosen = pick();
+        if (chosen)
+            path = QFile::encodeName(*chosen).toStdString();
+        m_busy.emplace(chosen && expectLongRun(*chosen));
+        m_handlers.fileChosen(side, path);
+    });
 }
 
 void TForm1::openFileButtonClick(Side side)
 {
     platform::OpenDialog *dialog = side == Side::Old ? openOldFileDialog : openNewFileDialog;
-    runHandler([&] {
-        std::optional<std::string> path;
-        if (const std::optional<QString> chosen = dialog->Execute(this))
-            path = QFile::encodeName(*chosen).toStdString();
-        m_handlers.fileChosen(side, path);
+    chooseFile(side, [&] { return dialog->Execute(this); });
+}
+
+void TForm1::fileDropped(Side side, const QString &path)
+{
+    // As if chosen in the side's dialog, which then starts from it.
+    platform::OpenDialog *dialog = side == Side::Old ? openOldFileDialog : openNewFileDialog;
+    chooseFile(side, [&] {
+        dialog->FileName = path;
+        return std::optional<QString>(path);
     });
 }
 
@@ -509,7 +556,10 @@ void TForm1::openNewFileButtonClick() { openFileButtonClick(Side::New); }
 
 void TForm1::FillButtonClick()
 {
-    runHandler([this] { squadlens::FillButtonClick(m_engine, *this); });
+    runHandler([this] {
+        m_busy.emplace(expectLongRun({}));
+        squadlens::FillButtonClick(m_engine, *this);
+    });
 }
 
 void TForm1::ComboBox3Change(int index)

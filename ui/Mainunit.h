@@ -9,11 +9,14 @@
 
 #include "core/engine.h"
 #include "core/path_handlers.h"
+#include "ui/platform/busy_cursor.h"
 
 #include <QCursor>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QFrame;
@@ -83,6 +86,13 @@ private:
     void resultAreaCursors();
 
     void openFileButtonClick(squadlens::Side side);
+    // A file dropped on a row of the top strip.
+    void fileDropped(squadlens::Side side, const QString &path);
+    // Runs the file choice of a side with the file `pick` gives (none: cancelled).
+    void chooseFile(squadlens::Side side, const std::function<std::optional<QString>()> &pick);
+    // Whether a run that also reads `chosenFile` takes long enough for the
+    // wait cursor.
+    bool expectLongRun(const QString &chosenFile) const;
     // Runs a core handler in the error report, then shows the state it left
     // (`sync`: all of it, or only what the chooser's handler changes).
     void runHandler(const std::function<void()> &handler, void (TForm1::*sync)() = &TForm1::syncFromCore);
@@ -90,6 +100,8 @@ private:
 
     squadlens::Engine &m_engine;
     squadlens::PathHandlers m_handlers;
+    // The wait cursor of the handler running now, if it is a long one.
+    std::optional<squadlens::platform::BusyCursor> m_busy;
     TCellForm *m_cellForm = nullptr;
 
     QFrame *Panel1, *Panel3, *Panel4 = nullptr;

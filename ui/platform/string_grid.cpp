@@ -2,9 +2,18 @@
 
 #include "ui/platform/colours.h"
 
+#include "core/cp1251.h"
+
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPainter>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace squadlens::platform {
 namespace {
@@ -117,7 +126,8 @@ StringGrid::StringGrid(const TextTable &table, QWidget *parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows may be selected, for copying them.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
     setWordWrap(false);
@@ -182,6 +192,56 @@ QRect StringGrid::cellRect(int col, int row) const
         return {};
     // QTableView leaves the grid line out of the rectangle already.
     return visualRect(m_model->index(row - 1, col));
+}
+
+QString StringGrid::selectedRowsText() const
+{
+    // The selection as spans of view rows, in order and merged.
+    std::vector<std::pair<int, int>> spans;
+    for (const QItemSelectionRange &range : selectionModel()->selection())
+        spans.emplace_back(range.top(), range.bottom());
+    if (spans.empty())
+        return {};
+    std::sort(spans.begin(), spans.end());
+    std::vector<std::pair<int, int>> merged{spans.front()};
+    for (const auto &span : spans) {
+        if (span.first <= merged.back().second + 1)
+            merged.back().second = std::max(merged.back().second, span.second);
+        else
+            merged.push_back(span);
+    }
+
+    const TextTable &table = m_model->table();
+    const int cols = m_model->columnCount();
+    std::string out;
+    const auto appendRow = [&](int row) {
+        for (int c = 0; c < cols; ++c) {
+            if (c > 0)
+                out += '\t';
+            for (const unsigned char byte : table.cell(c, row)) {
+                // A tab or line break inside a cell would split it.
+                const bool breaks = byte == '\t' || byte == '\n' || byte == '\r';
+                appendUtf8(out, breaks ? U' ' : cp1251ToUnicode(byte));
+            }
+        }
+        out += '\n';
+    };
+    appendRow(0);
+    for (const auto &[first, last] : merged)
+        for (int r = first; r <= last; ++r)
+            appendRow(r + 1); // view row r shows table row r + 1
+    return QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+void StringGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        if (const QString text = selectedRowsText(); !text.isEmpty())
+            QGuiApplication::clipboard()->setText(text);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event); // Ctrl+A: every row, as the view selects rows
 }
 
 } // namespace squadlens::platform

@@ -74,8 +74,15 @@ public:
     // row 0 is the header and has none here.
     QRect cellRect(int col, int row) const;
 
+    // The selected rows, whole and in table order, as tab-separated UTF-8
+    // text with the header row first, for pasting into a spreadsheet; empty
+    // when no row is selected. Ctrl+C puts it on the clipboard; Ctrl+A
+    // selects every row.
+    QString selectedRowsText() const;
+
 protected:
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     TextTableModel *m_model;

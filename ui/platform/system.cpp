@@ -1,5 +1,7 @@
 #include "ui/platform/system.h"
 
+#include "ui/platform/busy_cursor.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -26,6 +28,7 @@ UrlOpener &urlOpener()
 
 void messageBox(const QString &text, const QString &title, BoxIcon icon)
 {
+    const BusyCursor::Pause arrow; // a box shows the arrow
     if (const MessageBoxFunction &replaced = boxFunction()) {
         replaced(text, title, icon);
         return;
