@@ -23,6 +23,8 @@ int main(int argc, char *argv[])
         squadlens::platform::ReportingApplication app(argc, argv);
         QApplication::setApplicationName(QString::fromUtf8(squadlens::texts::kApplicationTitle));
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+        // The installed launcher's name, so that a Wayland desktop finds its icon.
+        QGuiApplication::setDesktopFileName(QStringLiteral("ru.f_vantor.Squadlens"));
 
         squadlens::platform::runReported([] {
             squadlens::Engine engine;

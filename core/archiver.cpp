@@ -322,9 +322,25 @@ std::string executableFolder()
     return folder == "/" ? std::string() : folder;
 }
 
+bool isInstalledFolder(const std::string &folder)
+{
+    std::string_view path = folder;
+    while (path.size() > 1 && path.back() == '/')
+        path.remove_suffix(1);
+    const auto slash = path.rfind('/');
+    return path.substr(slash == std::string_view::npos ? 0 : slash + 1) == "bin";
+}
+
+std::string scratchFolderForExecutableIn(const std::string &exeFolder)
+{
+    if (isInstalledFolder(exeFolder))
+        return privateScratchFolder();
+    return scratchFolderFor(exeFolder + "/~tmp");
+}
+
 std::string scratchFolder()
 {
-    return scratchFolderFor(executableFolder() + "/~tmp");
+    return scratchFolderForExecutableIn(executableFolder());
 }
 
 namespace {
@@ -346,13 +362,10 @@ bool privateFolder(const std::string &path)
            (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-} // namespace
-
-std::string scratchFolderFor(const std::string &preferred)
+// The private per-user folder; `triedFirst`, when given, is the folder that
+// could not be used before it and is named in the message too.
+std::string ownScratchFolder(const std::string &triedFirst)
 {
-    if (writableFolder(preferred))
-        return preferred;
-
     const char *tmp = std::getenv("TMPDIR");
     std::string base = (tmp != nullptr && *tmp != '\0') ? tmp : "/tmp";
     while (base.size() > 1 && base.back() == '/')
@@ -360,7 +373,8 @@ std::string scratchFolderFor(const std::string &preferred)
     const std::string own = base + "/squadlens-" + std::to_string(::getuid());
     const std::string scratch = own + "/~tmp";
     const auto refuse = [&] {
-        throw Error("Не удалось создать папку распаковки " + preferred + " или " + scratch);
+        throw Error("Не удалось создать папку распаковки " +
+                    (triedFirst.empty() ? scratch : triedFirst + " или " + scratch));
     };
     ::mkdir(own.c_str(), 0700);
     if (!privateFolder(own))
@@ -369,6 +383,20 @@ std::string scratchFolderFor(const std::string &preferred)
     if (!privateFolder(scratch) || !writableFolder(scratch))
         refuse();
     return scratch;
+}
+
+} // namespace
+
+std::string scratchFolderFor(const std::string &preferred)
+{
+    if (writableFolder(preferred))
+        return preferred;
+    return ownScratchFolder(preferred);
+}
+
+std::string privateScratchFolder()
+{
+    return ownScratchFolder({});
 }
 
 } // namespace squadlens

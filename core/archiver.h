@@ -1,6 +1,7 @@
 #pragma once
-// The archive step: a zipped team file is unpacked into the scratch folder
-// beside the executable before it is loaded like a plain one.
+// The archive step: a zipped team file is unpacked into a scratch folder (the
+// one beside the executable when run from the build folder, a private
+// per-user one when installed) before it is loaded like a plain one.
 
 #include <cstdint>
 #include <string>
@@ -55,12 +56,27 @@ private:
 // Folder of the running executable (from /proc/self/exe), no trailing "/".
 std::string executableFolder();
 
-// The folder zipped team files are unpacked into: executableFolder() + "/~tmp".
+// Whether an executable in `folder` is an installed program: the folder is
+// named "bin" (/usr/bin, /usr/local/bin, ~/.local/bin, any <prefix>/bin).
+// Only the name is looked at; nothing on disk.
+bool isInstalledFolder(const std::string &folder);
+
+// The folder zipped team files are unpacked into by an executable lying in
+// `exeFolder`. An installed program never writes beside itself (its folder
+// may be read-only, or shared by every user when run as root): it goes
+// straight to privateScratchFolder(). Any other, such as one run from its
+// build folder, uses scratchFolderFor(exeFolder + "/~tmp").
+std::string scratchFolderForExecutableIn(const std::string &exeFolder);
+
+// scratchFolderForExecutableIn(executableFolder()).
 std::string scratchFolder();
 
-// `preferred` when it exists or can be created and is writable; otherwise a
-// private per-user folder "$TMPDIR/squadlens-<uid>/~tmp" (or under /tmp),
-// created with mode 0700 and refused when someone else could have planted it.
+// `preferred` when it exists or can be created and is writable; otherwise
+// privateScratchFolder().
 std::string scratchFolderFor(const std::string &preferred);
+
+// A private per-user folder "$TMPDIR/squadlens-<uid>/~tmp" (or under /tmp),
+// created with mode 0700 and refused when someone else could have planted it.
+std::string privateScratchFolder();
 
 } // namespace squadlens

@@ -61,7 +61,8 @@ public:
     const LabelState &pathLabel(Side side) const { return at(side).pathLabel; }  // Label3 / Label4
     const LabelState &teamLabel(Side side) const { return at(side).teamLabel; }  // LabelOF / LabelNF
 
-    // Where archives are unpacked; the executable's "~tmp" folder by default.
+    // Where archives are unpacked; squadlens::scratchFolder() by default: the
+    // executable's "~tmp" folder, or a private per-user one when installed.
     void setScratchFolder(std::string folder) { m_scratch = std::move(folder); }
     const std::string &scratchFolder();
 

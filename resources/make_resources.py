@@ -12,6 +12,8 @@ Files written:
     logo.png         441 x 401  light logo (pale football and rising bar chart)
     cursor_arrow.png  32 x 32   arrow cursor, hot spot (0, 0) at the tip
     cursor_hand.png   32 x 32   pointing hand cursor, hot spot (0, 0) at the fingertip
+    icons/icon-N.png  N x N     the icon at the other sizes of the desktop's icon
+                                theme: 16, 22, 24, 32, 48, 128 and 256
 """
 
 import math
@@ -475,27 +477,36 @@ def make_logo(path):
     return write_png(path, w, h, c.rows(alpha=True), alpha=True, level=0)
 
 
-def make_icon(path):
-    """Program icon: a striped pitch under a magnifying glass with a ball."""
-    s = 64
+# The sizes of the icon theme's PNGs (share/icons/hicolor/NxN/apps); the
+# 64 x 64 one is icon.png itself.
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def make_icon(path, s=64):
+    """Program icon: a striped pitch under a magnifying glass with a ball.
+
+    Drawn on a 64-unit grid scaled to s x s pixels, so every size is the
+    same picture (at 64 the scale is exactly 1)."""
+    k = s / 64.0
     c = Canvas(s, s)
-    c.fill([round_rect(2, 2, 60, 60, 9)], rgb(40, 130, 48))
-    inside = round_rect_clip(2, 2, 60, 60, 9)
+    c.fill([round_rect(2 * k, 2 * k, 60 * k, 60 * k, 9 * k)], rgb(40, 130, 48))
+    inside = round_rect_clip(2 * k, 2 * k, 60 * k, 60 * k, 9 * k)
     for i in range(0, 6, 2):
-        c.fill([rect(2 + i * 10, 2, 10, 60)], rgb(56, 154, 62), inside)
+        c.fill([rect((2 + i * 10) * k, 2 * k, 10 * k, 60 * k)], rgb(56, 154, 62), inside)
     white = rgb(245, 250, 245)
-    c.fill(stroke(round_rect(7, 7, 50, 50, 2), 1.6), white)
-    c.fill([capsule((32, 7), (32, 57), 0.8)], white)
-    c.fill(stroke(circle(32, 32, 8, 48), 1.6), white)
+    c.fill(stroke(round_rect(7 * k, 7 * k, 50 * k, 50 * k, 2 * k), 1.6 * k), white)
+    c.fill([capsule((32 * k, 7 * k), (32 * k, 57 * k), 0.8 * k)], white)
+    c.fill(stroke(circle(32 * k, 32 * k, 8 * k, 48), 1.6 * k), white)
     # Magnifying glass: lens at the upper left, handle to the lower right.
-    lx, ly, lr = 27, 27, 16
-    c.fill([capsule((lx + 13, ly + 13), (57, 57), 4.5)], rgb(120, 72, 34))
-    c.fill([capsule((lx + 12, ly + 12), (lx + 17, ly + 17), 5.0)], rgb(60, 60, 66))
+    lx, ly, lr = 27 * k, 27 * k, 16 * k
+    c.fill([capsule((lx + 13 * k, ly + 13 * k), (57 * k, 57 * k), 4.5 * k)], rgb(120, 72, 34))
+    c.fill([capsule((lx + 12 * k, ly + 12 * k), (lx + 17 * k, ly + 17 * k), 5.0 * k)], rgb(60, 60, 66))
     c.fill([circle(lx, ly, lr)], rgb(225, 242, 255, 0.6))
-    football(c, lx, ly, 11, rgb(70, 70, 76), rgb(28, 28, 32), rgb(255, 255, 255), 0.9,
+    football(c, lx, ly, 11 * k, rgb(70, 70, 76), rgb(28, 28, 32), rgb(255, 255, 255), 0.9 * k,
              turn=(0.3, -0.2, 0.15))
-    c.fill(stroke(circle(lx, ly, lr, 64), 3.6), rgb(52, 56, 66))
-    c.fill([capsule((lx - 10, ly - 6), (lx - 6, ly - 11), 1.3)], rgb(255, 255, 255, 0.85))
+    c.fill(stroke(circle(lx, ly, lr, 64), 3.6 * k), rgb(52, 56, 66))
+    c.fill([capsule((lx - 10 * k, ly - 6 * k), (lx - 6 * k, ly - 11 * k), 1.3 * k)],
+           rgb(255, 255, 255, 0.85))
     return write_png(path, s, s, c.rows(alpha=True), alpha=True)
 
 
@@ -563,6 +574,11 @@ def main():
                      ("cursor_hand.png", make_cursor_hand)):
         r = fn(os.path.join(out, name))
         print(name, r)
+    os.makedirs(os.path.join(out, "icons"), exist_ok=True)
+    for size in ICON_SIZES:
+        if size != 64:
+            name = os.path.join("icons", "icon-%d.png" % size)
+            print(name, make_icon(os.path.join(out, name), size))
 
 
 if __name__ == "__main__":

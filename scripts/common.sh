@@ -4,7 +4,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libzip-dev fonts-dejavu-core xvfb xauth locales)
+          qt6-base-dev libzip-dev fonts-dejavu-core xvfb xauth locales
+          dpkg-dev file desktop-file-utils appstream)
 
 install_packages() {
   local missing=()

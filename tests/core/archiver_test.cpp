@@ -548,6 +548,47 @@ TEST_F(ArchiveTest, ExecutableFolderAndScratchFolder)
     EXPECT_TRUE(fs::is_directory(exe + "/~tmp"));
 }
 
+TEST(InstalledFolder, IsAFolderNamedBin)
+{
+    for (const char *folder : {"/usr/bin", "/usr/local/bin", "/home/user/.local/bin", "/opt/squadlens/bin/",
+                               "/tmp/prefix/bin//", "bin"}) {
+        SCOPED_TRACE(folder);
+        EXPECT_TRUE(squadlens::isInstalledFolder(folder));
+    }
+    for (const char *folder : {"", "/", "/usr/sbin", "/usr/binaries", "/usr/bin/tools", "/home/user/cabin",
+                               "/work/build/app", "/work/build/tests", "/usr/games", "/BIN"}) {
+        SCOPED_TRACE(folder);
+        EXPECT_FALSE(squadlens::isInstalledFolder(folder));
+    }
+}
+
+TEST_F(ArchiveTest, InstalledProgramNeverWritesBesideItself)
+{
+    const ScopedEnv tmpdir("TMPDIR", (root_ / "tmp").string());
+    fs::create_directories(root_ / "tmp");
+    const std::string own = (root_ / "tmp").string() + "/squadlens-" + std::to_string(::getuid());
+
+    // A writable bin folder still is not written to.
+    const fs::path bin = root_ / "prefix" / "bin";
+    fs::create_directories(bin);
+    EXPECT_EQ(squadlens::scratchFolderForExecutableIn(bin.string()), own + "/~tmp");
+    EXPECT_TRUE(fs::is_directory(own + "/~tmp"));
+    EXPECT_TRUE(fs::is_empty(bin));
+
+    // A build folder keeps its own "~tmp".
+    const fs::path app = root_ / "build" / "app";
+    EXPECT_EQ(squadlens::scratchFolderForExecutableIn(app.string()), (app / "~tmp").string());
+    EXPECT_TRUE(fs::is_directory(app / "~tmp"));
+
+    // The private folder's own checks still hold: one planted by someone
+    // else is refused rather than used.
+    fs::remove_all(root_ / "tmp");
+    fs::create_directories(own);
+    fs::permissions(own, fs::perms::all);
+    EXPECT_THROW(squadlens::scratchFolderForExecutableIn(bin.string()), Error);
+    EXPECT_TRUE(fs::is_empty(bin));
+}
+
 TEST_F(ArchiveTest, ScratchFolderFallsBackToPrivateTempFolder)
 {
     const ScopedEnv tmpdir("TMPDIR", (root_ / "tmp").string() + "/");
