@@ -2,6 +2,8 @@
 
 #include "core/huge_pages.h"
 
+#include <algorithm>
+
 namespace squadlens {
 
 std::optional<std::int32_t> plainDecimal(std::string_view text)
@@ -42,14 +44,27 @@ void IdIndex::build(const TextTable &table, int col)
 {
     resetSlots(m_slots, static_cast<std::size_t>(table.rowCount()), Slot{0, 0});
     m_next.assign(static_cast<std::size_t>(table.rowCount()), -1);
-    for (int row = table.rowCount() - 1; row >= 1; --row) {
-        const auto id = plainDecimal(table.cell(col, row));
-        if (!id)
-            continue;
-        Slot &slot = m_slots[slotOf(*id)];
-        if (slot.row != 0)
-            m_next[static_cast<std::size_t>(row)] = slot.row;
-        slot = Slot{*id, row};
+    // From the last row up, so each id's slot ends with its first row and
+    // the rows below are chained after it. In blocks, so that the slots of
+    // a block are on their way while the block's ids are read.
+    constexpr int kBlock = 16;
+    std::optional<std::int32_t> ids[kBlock];
+    for (int top = table.rowCount() - 1; top >= 1; top -= kBlock) {
+        const int count = std::min(kBlock, top);
+        for (int k = 0; k < count; ++k) {
+            ids[k] = plainDecimal(table.cell(col, top - k));
+            if (ids[k])
+                prefetch(*ids[k]);
+        }
+        for (int k = 0; k < count; ++k) {
+            if (!ids[k])
+                continue;
+            const int row = top - k;
+            Slot &slot = m_slots[slotOf(*ids[k])];
+            if (slot.row != 0)
+                m_next[static_cast<std::size_t>(row)] = slot.row;
+            slot = Slot{*ids[k], row};
+        }
     }
 }
 
