@@ -35,7 +35,8 @@ void EndFigures::build(const TextTable &players, const IdIndex &ids)
         char *out = rec.text;
         for (int k = 0; k < 3; ++k) {
             rec.length[k] = static_cast<std::uint8_t>(texts[k].size());
-            std::memcpy(out, texts[k].data(), texts[k].size());
+            if (!texts[k].empty()) // an empty text may have no data at all
+                std::memcpy(out, texts[k].data(), texts[k].size());
             out += texts[k].size();
         }
     }
