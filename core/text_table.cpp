@@ -95,37 +95,6 @@ std::string_view TextTable::cell(int col, int row) const
     }
 }
 
-void TextTable::prefetchRow(int row) const
-{
-    if (row < 0 || row >= rowCount())
-        return;
-    const Tag tag = m_rows[static_cast<std::size_t>(row)];
-    const std::size_t index = tag & ~kKindMask;
-    if ((tag & kKindMask) == kWritten) {
-        __builtin_prefetch(&m_cells[index * m_cols]);
-    } else if ((tag & kKindMask) == kLine) {
-        __builtin_prefetch(&m_lineOffsets[index]);
-        __builtin_prefetch(&m_fieldSteps[index * stride()]);
-        __builtin_prefetch(&m_fieldSteps[index * stride() + stride() - 1]);
-    }
-}
-
-void TextTable::prefetchCell(int col, int row) const
-{
-    if (!inside(col, row))
-        return;
-    const Tag tag = m_rows[static_cast<std::size_t>(row)];
-    const std::size_t index = tag & ~kKindMask;
-    if ((tag & kKindMask) == kWritten) {
-        const Cell cell = m_cells[index * m_cols + col];
-        if ((cell & 0xFFFFFF) != kBigCell && (cell >> 24) < m_text.size())
-            __builtin_prefetch(m_text.data() + (cell >> 24));
-    } else if ((tag & kKindMask) == kLine) {
-        if (col < m_fieldSteps[index * stride()])
-            __builtin_prefetch(m_source->data() + m_lineOffsets[index] + fieldStart(static_cast<std::uint32_t>(index), col));
-    }
-}
-
 void TextTable::setCell(int col, int row, std::string_view text)
 {
     if (!inside(col, row))

@@ -56,17 +56,6 @@ public:
     void setLineRow(int row, const std::shared_ptr<const std::string> &buffer, std::size_t lineOffset,
                     const std::uint16_t *starts);
 
-    // Hints for reading a big table at random, in three steps each needing
-    // the one before: the row's kind, where the row is stored, and the text
-    // of one of its cells. No effect on what any cell reads.
-    void prefetchTag(int row) const
-    {
-        if (row >= 0 && row < rowCount())
-            __builtin_prefetch(&m_rows[static_cast<std::size_t>(row)]);
-    }
-    void prefetchRow(int row) const;
-    void prefetchCell(int col, int row) const;
-
     // Bumped by every change, so an index built over the table knows when it
     // has gone stale.
     std::uint64_t version() const { return m_version; }
