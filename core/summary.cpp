@@ -73,10 +73,8 @@ void fillRow(const TextTable &sub, int r, Targets t, Sums &s)
     // every use would.
     std::optional<long double> newer, older;
     if (t.ru) {
-        t.ru->setCell(0, r, col(1));
-        t.ru->setCell(1, r, col(2));
-        t.ru->setCell(2, r, col(3));
-        t.ru->setCell(3, r, col(4));
+        const std::string_view cells[] = {col(1), col(2), col(3), col(4)};
+        t.ru->setRow(r, cells);
         if (paired) {
             newer = strToFloat(t.ru->cell(3, r));
             older = strToFloat(t.ru->cell(2, r));
@@ -86,8 +84,8 @@ void fillRow(const TextTable &sub, int r, Targets t, Sums &s)
         }
     }
     if (t.pr) {
-        t.pr->setCell(0, r, col(1));
-        t.pr->setCell(1, r, col(2));
+        const std::string_view cells[] = {col(1), col(2)};
+        t.pr->setRow(r, cells);
     }
     if (t.ru) {
         if (col(3) != newcomer)
@@ -123,10 +121,9 @@ void fillRow(const TextTable &sub, int r, Targets t, Sums &s)
     }
     if (t.pay) {
         std::optional<std::int32_t> oldS, newS;
-        t.pay->setCell(0, r, col(1));
-        t.pay->setCell(1, r, col(2));
-        t.pay->setCell(2, r, AddDots(col(7)));
-        t.pay->setCell(3, r, AddDots(col(8)));
+        const std::string oldSalary = AddDots(col(7)), newSalary = AddDots(col(8));
+        const std::string_view cells[] = {col(1), col(2), oldSalary, newSalary};
+        t.pay->setRow(r, cells);
         money(7, oldS, s.oldSalary);
         money(8, newS, s.newSalary);
         change(*t.pay, 7, 8, oldS, newS);
