@@ -95,6 +95,40 @@ std::string_view TextTable::cell(int col, int row) const
     }
 }
 
+void TextTable::cells(int row, int firstCol, std::span<std::string_view> out) const
+{
+    const bool lineRow = row >= 0 && row < rowCount() && (m_rows[static_cast<std::size_t>(row)] & kKindMask) == kLine;
+    if (!lineRow || firstCol < 0) {
+        for (std::size_t k = 0; k < out.size(); ++k)
+            out[k] = cell(firstCol + static_cast<int>(k), row);
+        return;
+    }
+    // One walk along the field starts instead of one from the line's start
+    // for every cell.
+    const std::uint32_t index = m_rows[static_cast<std::size_t>(row)] & ~kKindMask;
+    const std::uint8_t *steps = &m_fieldSteps[static_cast<std::size_t>(index) * stride()];
+    const int fields = steps[0];
+    const std::string &source = *m_source;
+    const char *line = source.data() + m_lineOffsets[index];
+    const char *end = source.data() + source.size();
+    std::size_t start = 0;
+    for (int c = 0; c < firstCol && c < fields; ++c)
+        start += steps[c + 1];
+    for (std::size_t k = 0; k < out.size(); ++k) {
+        const int col = firstCol + static_cast<int>(k);
+        if (col >= fields || col >= m_cols) {
+            out[k] = {};
+            continue;
+        }
+        start += steps[col + 1];
+        const char *begin = line + start;
+        const char *p = begin;
+        while (p < end && *p != '/')
+            ++p;
+        out[k] = std::string_view(begin, static_cast<std::size_t>(p - begin));
+    }
+}
+
 void TextTable::setCell(int col, int row, std::string_view text)
 {
     if (!inside(col, row))

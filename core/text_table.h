@@ -40,6 +40,8 @@ public:
 
     // A cell outside the table reads as the empty text and is never written.
     std::string_view cell(int col, int row) const;
+    // out[k] = cell(firstCol + k, row) for every k, in one step.
+    void cells(int row, int firstCol, std::span<std::string_view> out) const;
     void setCell(int col, int row, std::string_view text);
     // Column c of row `row` gets texts[c], for c up to the smaller of the
     // two counts; as setCell on each, in one step.

@@ -257,3 +257,30 @@ TEST(TextTable, RowWritesAndRowCopiesKeepWhatTheyWrote)
 }
 
 } // namespace
+
+namespace {
+
+// Reading a run of cells at once gives what reading them one by one gives,
+// for shown rows short and long, written and empty rows, and past the table.
+TEST(TextTable, CellsInOneStepAreTheCellsOneByOne)
+{
+    std::string full = "/";
+    for (int f = 0; f < kPlayerColumns + 2; ++f)
+        full += std::string(static_cast<std::size_t>(f % 4), static_cast<char>('a' + f % 26)) + "/";
+    Lines lines{full, "/a/bb//ccc/d/", "/e/", "/" + std::string(300, 'x') + "/y/"};
+    TextTable table(kPlayerColumns, 7);
+    for (std::size_t l = 0; l < lines.size(); ++l)
+        cutPlayerLine(lines, l, table, static_cast<int>(l) + 1); // the last: too long a field for a shown row
+    table.setCell(2, 5, "written");
+    for (int row = -1; row <= 7; ++row)
+        for (int first : {-1, 0, 1, 2, 3, 4, 5, 20, 21, 40, 44, 45, 46})
+            for (std::size_t count : {0, 1, 2, 3, 6, 24, 30}) {
+                std::vector<std::string_view> out(count, "stale");
+                table.cells(row, first, out);
+                for (std::size_t k = 0; k < count; ++k)
+                    ASSERT_EQ(out[k], table.cell(first + static_cast<int>(k), row))
+                        << "row " << row << " first " << first << " k " << k;
+            }
+}
+
+} // namespace
