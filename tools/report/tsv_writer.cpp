@@ -2,6 +2,9 @@
 
 #include "core/cp1251.h"
 
+#include <array>
+#include <cstdint>
+
 namespace squadlens::report {
 namespace {
 
@@ -17,16 +20,49 @@ bool appendEscape(std::string &out, char c)
     }
 }
 
-// A Windows-1251 cell as UTF-8 with its escapes, in one pass.
+// Each Windows-1251 byte as UTF-8 (at most three bytes), made once.
+struct Utf8Bytes {
+    char bytes[3];
+    std::uint8_t size;
+};
+const std::array<Utf8Bytes, 256> &utf8Table()
+{
+    static const std::array<Utf8Bytes, 256> table = [] {
+        std::array<Utf8Bytes, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            std::string utf8;
+            appendUtf8(utf8, cp1251ToUnicode(static_cast<unsigned char>(b)));
+            t[static_cast<std::size_t>(b)].size = static_cast<std::uint8_t>(utf8.copy(t[static_cast<std::size_t>(b)].bytes, 3));
+        }
+        return t;
+    }();
+    return table;
+}
+
+// A Windows-1251 cell as UTF-8 with its escapes, in one pass: runs of plain
+// ASCII are copied whole.
 void appendCell(std::string &out, std::string_view cp1251Text)
 {
-    for (const char c : cp1251Text) {
-        if (appendEscape(out, c))
-            continue;
-        if (static_cast<unsigned char>(c) < 0x80)
-            out += c;
-        else
-            appendUtf8(out, cp1251ToUnicode(static_cast<unsigned char>(c)));
+    const auto &utf8 = utf8Table();
+    const std::size_t n = cp1251Text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        std::size_t plain = i;
+        while (plain < n) {
+            const auto c = static_cast<unsigned char>(cp1251Text[plain]);
+            if (c >= 0x80 || c == '\\' || c == '\t' || c == '\r' || c == '\n')
+                break;
+            ++plain;
+        }
+        out.append(cp1251Text.data() + i, plain - i);
+        if (plain == n)
+            break;
+        const char c = cp1251Text[plain];
+        if (!appendEscape(out, c)) {
+            const Utf8Bytes &u = utf8[static_cast<unsigned char>(c)];
+            out.append(u.bytes, u.size);
+        }
+        i = plain + 1;
     }
 }
 
