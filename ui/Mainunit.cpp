@@ -4,8 +4,8 @@
 #include "core/result_tables.h"
 #include "core/texts.h"
 #include "ui/Cellunit.h"
-#include "ui/platform/colours.h"
 #include "ui/platform/busy_cursor.h"
+#include "ui/platform/colours.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/file_drop.h"
 #include "ui/platform/fonts.h"
@@ -524,9 +524,8 @@ bool TForm1::expectLongRun(const QString &chosenFile) const
 void TForm1::chooseFile(Side side, const std::function<std::optional<QString>()> &pick)
 {
     runHandler([&] {
-        std::optional<QString> chosen;
+        const std::optional<QString> chosen = pick();
         std::optional<std::string> path;
-        chosen = pick();
         if (chosen)
             path = QFile::encodeName(*chosen).toStdString();
         m_busy.emplace(chosen && expectLongRun(*chosen));
