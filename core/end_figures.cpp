@@ -6,11 +6,6 @@
 #include <cstring>
 
 namespace squadlens {
-namespace {
-
-constexpr int kValue = 18, kRating = 19, kSalary = 20;
-
-} // namespace
 
 void EndFigures::build(const TextTable &players, const IdIndex &ids)
 {
@@ -26,8 +21,8 @@ void EndFigures::build(const TextTable &players, const IdIndex &ids)
         const int r = static_cast<int>(row);
         Record &rec = m_records[row];
         rec.flags = ids.next(r) >= 0 ? kLaterRow : 0;
-        const std::string_view texts[3] = {players.cell(kRating, r), players.cell(kValue, r),
-                                           players.cell(kSalary, r)};
+        const std::string_view texts[3] = {players.cell(kRatingColumn, r), players.cell(kValueColumn, r),
+                                           players.cell(kSalaryColumn, r)};
         if (texts[0].size() + texts[1].size() + texts[2].size() > kInline) {
             rec.flags |= kInTable; // rare: read from the table instead
             continue;
@@ -47,7 +42,7 @@ EndFigures::Figures EndFigures::at(int row) const
     const Record &rec = m_records[static_cast<std::size_t>(row)];
     const bool later = (rec.flags & kLaterRow) != 0;
     if (rec.flags & kInTable)
-        return {m_players->cell(kRating, row), m_players->cell(kValue, row), m_players->cell(kSalary, row), later};
+        return {m_players->cell(kRatingColumn, row), m_players->cell(kValueColumn, row), m_players->cell(kSalaryColumn, row), later};
     const char *p = rec.text;
     const std::string_view rating(p, rec.length[0]);
     const std::string_view value(p + rec.length[0], rec.length[1]);

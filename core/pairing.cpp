@@ -3,6 +3,7 @@
 #include "core/cp1251.h"
 #include "core/numbers.h"
 #include "core/parallel.h"
+#include "core/team_file.h"
 #include "core/texts.h"
 
 #include <algorithm>
@@ -13,8 +14,6 @@ namespace squadlens {
 namespace {
 
 constexpr int kGroups = 9; // the eight codes and the group of all other codes
-
-enum Column { Id = 0, Name = 2, Position = 4, Value = 18, Rating = 19, Salary = 20 };
 
 int groupOf(std::string_view code)
 {
@@ -36,7 +35,7 @@ std::vector<std::int32_t> lookUpAll(const TextTable &table, const IdIndex &other
     for (int base = 1; base < table.rowCount(); base += kBlock) {
         const int count = std::min(kBlock, table.rowCount() - base);
         for (int k = 0; k < count; ++k) {
-            ids[k] = tryStrToInt(table.cell(Id, base + k));
+            ids[k] = tryStrToInt(table.cell(kIdColumn, base + k));
             if (ids[k])
                 other.prefetch(*ids[k]);
         }
@@ -59,7 +58,7 @@ std::array<std::vector<int>, kGroups> rowsByGroup(const TextTable &players)
 {
     std::array<std::vector<int>, kGroups> groups;
     for (int row = 1; row < players.rowCount(); ++row)
-        groups[static_cast<std::size_t>(groupOf(players.cell(Position, row)))].push_back(row);
+        groups[static_cast<std::size_t>(groupOf(players.cell(kPositionColumn, row)))].push_back(row);
     return groups;
 }
 
@@ -93,9 +92,9 @@ int writeGroups(const Plan &p, int begin, int end, TextTable &out, int next)
         for (std::size_t i = 0; i < olds.size(); ++i) {
             readAhead(olds, i, p.firstNewRow, p.newFigures);
             const int r = olds[i];
-            const std::string_view id = p.old.cell(Id, r), name = p.old.cell(Name, r),
-                                   position = p.old.cell(Position, r), rating = p.old.cell(Rating, r),
-                                   value = p.old.cell(Value, r), salary = p.old.cell(Salary, r);
+            const std::string_view id = p.old.cell(kIdColumn, r), name = p.old.cell(kNameColumn, r),
+                                   position = p.old.cell(kPositionColumn, r), rating = p.old.cell(kRatingColumn, r),
+                                   value = p.old.cell(kValueColumn, r), salary = p.old.cell(kSalaryColumn, r);
             const int q = p.firstNewRow[static_cast<std::size_t>(r)];
             if (q == kNoNumber) {
                 // The old side of the row is written, then the pairing stops.
@@ -118,13 +117,13 @@ int writeGroups(const Plan &p, int begin, int end, TextTable &out, int next)
         for (int q : p.newGroups[static_cast<std::size_t>(g)]) {
             const int known = p.firstOldRow[static_cast<std::size_t>(q)];
             if (known == kNoNumber)
-                strToInt(p.neu.cell(Id, q)); // stops the pairing here
+                strToInt(p.neu.cell(kIdColumn, q)); // stops the pairing here
             if (known >= 0)
                 continue;
             out.setRowCount(out.rowCount() + 1);
-            const std::string_view cells[] = {p.neu.cell(Id, q),     p.neu.cell(Name, q), p.neu.cell(Position, q),
-                                              newcomer,              p.neu.cell(Rating, q), newcomer,
-                                              p.neu.cell(Value, q),  newcomer,             p.neu.cell(Salary, q),
+            const std::string_view cells[] = {p.neu.cell(kIdColumn, q),     p.neu.cell(kNameColumn, q), p.neu.cell(kPositionColumn, q),
+                                              newcomer,              p.neu.cell(kRatingColumn, q), newcomer,
+                                              p.neu.cell(kValueColumn, q),  newcomer,             p.neu.cell(kSalaryColumn, q),
                                               "2"};
             out.setRow(next, cells);
             ++next;
@@ -228,11 +227,11 @@ void fillChooser(const Workspace &ws, const IdIndex &newIds, const Pairs &pairs,
         // Only an id spelled by more than one new row walks the index.
         const int first = pairs.firstNewRow[i];
         for (int q = first; q >= 0; q = pairs.laterNewRows[i] ? newIds.next(q) : -1) {
-            entry.assign(old.cell(Name, r));
+            entry.assign(old.cell(kNameColumn, r));
             entry += ", ";
-            entry += old.cell(Position, r);
+            entry += old.cell(kPositionColumn, r);
             chooser.ComboBox3.push_back(entry);
-            chooser.ListBox1.push_back(old.cell(Id, r));
+            chooser.ListBox1.push_back(old.cell(kIdColumn, r));
         }
     }
 }

@@ -26,6 +26,9 @@ namespace squadlens {
 class TextTable;
 
 inline constexpr int kPlayerColumns = 45;
+// The player table's columns the comparison reads, from 0.
+inline constexpr int kIdColumn = 0, kNameColumn = 2, kPositionColumn = 4;
+inline constexpr int kValueColumn = 18, kRatingColumn = 19, kSalaryColumn = 20;
 inline constexpr int kFirstSkillColumn = 21;
 inline constexpr int kSkillCount = 24;
 

@@ -141,10 +141,7 @@ void TextTable::setCell(int col, int row, std::string_view text)
         m_overwritten += cell & 0xFFFFFF;
     cell = stored;
     ++m_version;
-    // A table whose cells are written again and again (the skills table)
-    // drops the texts no cell shows any more.
-    if (m_overwritten > (1u << 16) && m_overwritten > m_text.size() / 2)
-        compact();
+    compactIfWasteful();
 }
 
 void TextTable::setRow(int row, std::span<const std::string_view> texts)
@@ -181,8 +178,7 @@ void TextTable::setRow(int row, std::span<const std::string_view> texts)
         cells[c] = store(texts[c]);
     }
     ++m_version;
-    if (m_overwritten > (1u << 16) && m_overwritten > m_text.size() / 2)
-        compact();
+    compactIfWasteful();
 }
 
 void TextTable::copyRows(const TextTable &from, int fromRow, int count, int toRow)
@@ -228,8 +224,7 @@ void TextTable::copyRows(const TextTable &from, int fromRow, int count, int toRo
     }
     m_overwritten += from.m_text.size() - copied;
     ++m_version;
-    if (m_overwritten > (1u << 16) && m_overwritten > m_text.size() / 2)
-        compact();
+    compactIfWasteful();
 }
 
 void TextTable::setLineRow(int row, const std::shared_ptr<const std::string> &buffer, std::size_t lineOffset,
@@ -346,6 +341,14 @@ std::string_view TextTable::lineField(std::uint32_t index, int col) const
     while (p < end && *p != '/')
         ++p;
     return std::string_view(begin, static_cast<std::size_t>(p - begin));
+}
+
+void TextTable::compactIfWasteful()
+{
+    // A table whose cells are written again and again (the skills table)
+    // drops the texts no cell shows any more.
+    if (m_overwritten > (1u << 16) && m_overwritten > m_text.size() / 2)
+        compact();
 }
 
 void TextTable::compact()

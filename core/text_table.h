@@ -79,6 +79,7 @@ private:
     std::string_view text(Cell cell) const;
     std::string_view lineField(std::uint32_t index, int col) const;
     void compact();
+    void compactIfWasteful(); // when most of the text buffer is dead
 
     int m_cols;
     std::uint64_t m_version = 0;
