@@ -64,6 +64,21 @@ QMimeData *urls(const QList<QUrl> &list)
     return data;
 }
 
+// What a person sees of both sides and what the dialogs keep.
+QStringList sidesOf(const TForm1 &form)
+{
+    QStringList out;
+    for (const char *name : {"Label3", "LabelOF", "Label4", "LabelNF"})
+        out << uitest::child<Label>(&form, name)->text();
+    for (const char *name : {"openOldFilePath", "openNewFilePath"})
+        out << uitest::child<QLineEdit>(&form, name)->text();
+    for (const char *name : {"openOldFileDialog", "openNewFileDialog"}) {
+        const auto *dialog = uitest::child<OpenDialog>(&form, name);
+        out << dialog->FileName << QString::number(dialog->Tag);
+    }
+    return out;
+}
+
 } // namespace
 
 class DesktopTest : public QObject {
@@ -80,13 +95,7 @@ private slots:
     void aMessageBoxNeverShowsTheWaitCursor();
 
 private:
-    template <typename T = QWidget> T *child(const char *name) const
-    {
-        T *w = m_form->findChild<T *>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    template <typename T = QWidget> T *child(const char *name) const { return uitest::child<T>(m_form.get(), name); }
     QString team(const QString &name, const std::string &id, const std::string &date,
                  const std::vector<uitest::Player> &players)
     {
@@ -114,20 +123,11 @@ private:
         QCoreApplication::processEvents(); // the choice runs after the drop
         return {enter.isAccepted(), dropped.isAccepted()};
     }
-    // What a person sees of both sides and their dialogs.
+    // What a person sees of both sides, what the dialogs keep, and the
+    // rating table's selected rows.
     QStringList state() const
     {
-        QStringList out;
-        for (const char *name : {"Label3", "LabelOF", "Label4", "LabelNF"})
-            out << child<Label>(name)->text();
-        for (const char *name : {"openOldFilePath", "openNewFilePath"})
-            out << child<QLineEdit>(name)->text();
-        for (const char *name : {"openOldFileDialog", "openNewFileDialog"}) {
-            const auto *dialog = child<OpenDialog>(name);
-            out << dialog->FileName << QString::number(dialog->Tag);
-        }
-        out << child<StringGrid>("StringGrid_ru")->selectedRowsText();
-        return out;
+        return sidesOf(*m_form) << child<StringGrid>("StringGrid_ru")->selectedRowsText();
     }
 
     std::unique_ptr<QTemporaryDir> m_dir, m_dragged;
@@ -160,21 +160,6 @@ void DesktopTest::cleanup()
     m_dir.reset();
 }
 
-// What a person sees of both sides and what the dialogs keep.
-QStringList sidesOf(const TForm1 &form)
-{
-    QStringList out;
-    for (const char *name : {"Label3", "LabelOF", "Label4", "LabelNF"})
-        out << form.findChild<Label *>(QString::fromLatin1(name))->text();
-    for (const char *name : {"openOldFilePath", "openNewFilePath"})
-        out << form.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    for (const char *name : {"openOldFileDialog", "openNewFileDialog"}) {
-        const auto *dialog = form.findChild<OpenDialog *>(QString::fromLatin1(name));
-        out << dialog->FileName << QString::number(dialog->Tag);
-    }
-    return out;
-}
-
 void DesktopTest::droppedFilesAreChosenAsInTheirDialogs()
 {
     const QString older = team(QStringLiteral("old.dat"), "4127", "01.07.2025", oldSquad());
@@ -196,9 +181,9 @@ void DesktopTest::droppedFilesAreChosenAsInTheirDialogs()
     Engine engine;
     TForm1 picked(engine);
     picked.pathHandlers().setScratchFolder(m_dir->filePath(QStringLiteral("scratch")).toStdString());
-    picked.findChild<OpenDialog *>(QStringLiteral("openOldFileDialog"))
+    uitest::child<OpenDialog>(&picked, "openOldFileDialog")
         ->setShowFunction([&](const OpenDialog &) { return std::optional<QString>(older); });
-    picked.findChild<OpenDialog *>(QStringLiteral("openNewFileDialog"))
+    uitest::child<OpenDialog>(&picked, "openNewFileDialog")
         ->setShowFunction([&](const OpenDialog &) { return std::optional<QString>(zipped); });
     picked.openOldFileButtonClick();
     picked.openNewFileButtonClick();

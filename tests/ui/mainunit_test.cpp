@@ -95,13 +95,7 @@ private slots:
     void resultAreaBuiltAfterTheFirstPaint();
 
 private:
-    template <typename T = QWidget> T *child(const char *name) const
-    {
-        T *w = m_form->findChild<T *>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    template <typename T = QWidget> T *child(const char *name) const { return uitest::child<T>(m_form.get(), name); }
     QString write(const QString &name, const std::string &bytes);
     QString team(const QString &name, const std::string &id, const std::string &date,
                  const std::vector<uitest::Player> &players, const std::string &teamName = "ФК Заречье");

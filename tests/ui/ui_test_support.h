@@ -9,9 +9,11 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QObject>
 #include <QRect>
 #include <QString>
 #include <QUrl>
+#include <QWidget>
 
 #include <zip.h>
 
@@ -91,6 +93,15 @@ inline void writeZip(const QString &path, const std::string &entryName, const st
         qFatal("cannot add %s", entryName.c_str());
     if (zip_close(archive) != 0)
         qFatal("cannot close %s", qPrintable(path));
+}
+
+// The control named `name` under `root`; the test run stops when there is none.
+template <typename T = QWidget> T *child(const QObject *root, const char *name)
+{
+    T *w = root->findChild<T *>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no control %s", name);
+    return w;
 }
 
 struct Box {
