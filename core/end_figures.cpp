@@ -21,8 +21,10 @@ void EndFigures::build(const TextTable &players, const IdIndex &ids)
         const int r = static_cast<int>(row);
         Record &rec = m_records[row];
         rec.flags = ids.next(r) >= 0 ? kLaterRow : 0;
-        const std::string_view texts[3] = {players.cell(kRatingColumn, r), players.cell(kValueColumn, r),
-                                           players.cell(kSalaryColumn, r)};
+        // Value, rating and salary stand side by side: one walk reads them.
+        std::string_view side[3];
+        players.cells(r, kValueColumn, side);
+        const std::string_view texts[3] = {side[1], side[0], side[2]}; // rating, value, salary
         if (texts[0].size() + texts[1].size() + texts[2].size() > kInline) {
             rec.flags |= kInTable; // rare: read from the table instead
             continue;

@@ -92,9 +92,13 @@ int writeGroups(const Plan &p, int begin, int end, TextTable &out, int next)
         for (std::size_t i = 0; i < olds.size(); ++i) {
             readAhead(olds, i, p.firstNewRow, p.newFigures);
             const int r = olds[i];
-            const std::string_view id = p.old.cell(kIdColumn, r), name = p.old.cell(kNameColumn, r),
-                                   position = p.old.cell(kPositionColumn, r), rating = p.old.cell(kRatingColumn, r),
-                                   value = p.old.cell(kValueColumn, r), salary = p.old.cell(kSalaryColumn, r);
+            // Id, name and position lie among the first five fields, value,
+            // rating and salary side by side: two walks read them.
+            std::string_view front[5], figures[3];
+            p.old.cells(r, kIdColumn, front);
+            p.old.cells(r, kValueColumn, figures);
+            const std::string_view id = front[kIdColumn], name = front[kNameColumn], position = front[kPositionColumn],
+                                   value = figures[0], rating = figures[1], salary = figures[2];
             const int q = p.firstNewRow[static_cast<std::size_t>(r)];
             if (q == kNoNumber) {
                 // The old side of the row is written, then the pairing stops.
@@ -103,11 +107,11 @@ int writeGroups(const Plan &p, int begin, int end, TextTable &out, int next)
                 strToInt(id);
             }
             if (q >= 0) {
-                const auto figures = p.newFigures.at(q);
-                const std::string_view cells[] = {id,    name,          position, rating,         figures.rating,
-                                                  value, figures.value, salary,   figures.salary, "1"};
+                const auto end = p.newFigures.at(q);
+                const std::string_view cells[] = {id, name, position, rating, end.rating, value, end.value, salary,
+                                                  end.salary, "1"};
                 out.setRow(next, cells);
-                p.laterNewRows[static_cast<std::size_t>(r)] = figures.laterRowSameId;
+                p.laterNewRows[static_cast<std::size_t>(r)] = end.laterRowSameId;
             } else {
                 const std::string_view cells[] = {id, name, position, rating, leaver, value, leaver, salary, leaver, "0"};
                 out.setRow(next, cells);

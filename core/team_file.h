@@ -29,6 +29,8 @@ inline constexpr int kPlayerColumns = 45;
 // The player table's columns the comparison reads, from 0.
 inline constexpr int kIdColumn = 0, kNameColumn = 2, kPositionColumn = 4;
 inline constexpr int kValueColumn = 18, kRatingColumn = 19, kSalaryColumn = 20;
+static_assert(kPositionColumn < 5 && kRatingColumn == kValueColumn + 1 && kSalaryColumn == kValueColumn + 2,
+              "the comparison reads the first five fields and value, rating, salary in one walk each");
 inline constexpr int kFirstSkillColumn = 21;
 inline constexpr int kSkillCount = 24;
 
